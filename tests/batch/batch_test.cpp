@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+#include "image/bmp.h"
+#include "outils_test.h"
+
+namespace {
+
+int Lance(const std::string& arguments, const RepertoireTemporaire& rep) {
+  const std::string commande = std::string(VRIX_BATCH) + " " + arguments + " > " + rep.Chemin("out") +
+                               " 2> " + rep.Chemin("err");
+  const int r = std::system(commande.c_str());
+  return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+}
+
+}  // namespace
+
+TEST(Batch, StatutsEtMessages) {
+  Banc b("#Resolution#\n=300#\n>\n");
+  ASSERT_TRUE(Sauve_plan(b.rep.Chemin("a.bmp"), Cree_plan(20, 12)));
+  Ecrit_fichier(b.rep.Chemin("faux.bmp"), "BM rien");
+
+  EXPECT_EQ(Lance("", b.rep), 2);
+  EXPECT_EQ(Lance("-x " + b.rep.Chemin("a.bmp"), b.rep), 2);
+  EXPECT_EQ(Lance("-d", b.rep), 2);
+  EXPECT_EQ(Lance("--help", b.rep), 0);
+  EXPECT_NE(Lit_fichier(b.rep.Chemin("out")).find("usage: vrix-batch"), std::string::npos);
+
+  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " " + b.rep.Chemin("faux.bmp") + " " + b.rep.Chemin("a.bmp"), b.rep), 1);
+  EXPECT_NE(Lit_fichier(b.rep.Chemin("err")).find("Erreur: Fichier BMP erroné !"), std::string::npos);
+  EXPECT_NE(Lit_fichier(b.rep.Chemin("out")).find("- Nb pixel en x (bmp) :  20 \n- Nb pixel en y (bmp) :  12 "),
+            std::string::npos);
+
+  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " " + b.rep.Chemin("a.bmp"), b.rep), 0);
+}
