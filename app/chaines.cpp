@@ -1,0 +1,30 @@
+#include "app/chaines.h"
+
+#include "console/console.h"
+#include "console/contexte.h"
+#include "console/parametre.h"
+#include "image/document.h"
+#include "image/operations_plan.h"
+#include "vecto/analyse_vecteurs.h"
+#include "vecto/contours.h"
+#include "vecto/fusion_quads.h"
+#include "vecto/fusion_vecteurs.h"
+#include "vecto/nettoyage.h"
+#include "vecto/tri_quads.h"
+
+void Chaine_representation(Contexte& ctx, Document& doc) {
+  if (doc.Ouvert()) {
+    Raz_Plan2(doc);
+    Contours(ctx, doc);
+    while (Fusion_vecteurs(ctx, doc) != 0) {
+    }
+    ctx.Con.Log_Efface();
+    Analyse_vecteurs(ctx, doc);
+    const auto penteTQ = static_cast<int32_t>(Parametre(ctx, "Seuil_penteTQ"));
+    do {
+      Tri_quads(ctx, doc, penteTQ);
+    } while (Fusion_quads(ctx, doc) != 0);
+    Nettoyage(doc, 5);
+  }
+  ctx.Con.Bip_Message();
+}

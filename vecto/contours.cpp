@@ -1,0 +1,2 @@
+#include "vecto/contours.h"
+void Contours(Contexte&, Document&) {}

@@ -1,0 +1,2 @@
+#include "vecto/nettoyage.h"
+void Nettoyage(Document&, int32_t) {}

@@ -1,0 +1,3 @@
+#include "vecto/pretraitements.h"
+void Restauration(Console&, Document&) {}
+void Axe_median(Console&, Document&) {}
