@@ -59,6 +59,15 @@ using ListeQuads = std::list<Quadrilatere>;
 using ListeCC = std::list<CompConnexe>;
 using ListeCandidats = std::list<CandidatCar>;
 
+// An end of a stroke's axis, in pixels.
+struct Extremite {
+  int32_t x = 0, y = 0;
+};
+// End 1 lies between corners 1 and 4, end 2 between corners 2 and 3 (halves
+// truncated toward zero).
+inline Extremite Extremite1(const Quadrilatere& q) { return {(q.x1 + q.x4) / 2, (q.y1 + q.y4) / 2}; }
+inline Extremite Extremite2(const Quadrilatere& q) { return {(q.x2 + q.x3) / 2, (q.y2 + q.y3) / 2}; }
+
 // A separator: corners 1, 3, 4 at (0,1), corner 2 at (0,0), Longueur 0.
 Quadrilatere Separateur();
 inline bool Est_separateur(const Quadrilatere& q) { return q.Longueur == 0; }
