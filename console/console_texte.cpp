@@ -2,7 +2,11 @@
 
 #include <ostream>
 
-void ConsoleTexte::Log_Efface() { Log.clear(); }
+void ConsoleTexte::Log_Efface() {
+  // The copy keeps every line: a cleared log starts on a new one.
+  if (CopieLog && !Log.empty()) *CopieLog << '\n';
+  Log.clear();
+}
 
 void ConsoleTexte::Log_Texte(int flag, std::string_view texte) {
   if (flag != 0) Log += '\n';
