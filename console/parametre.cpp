@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int LG_LIGNE = 49;  // characters of a line read at once, its line end included
-constexpr size_t LG_NOM = 21;
+constexpr size_t LG_NOM_PARAMETRE = 21;
 
 // Reads at most LG_LIGNE characters, stopping after a line end.
 std::string Lit_ligne(std::istream& flux) {
@@ -36,7 +36,7 @@ LectureParametre Cherche_parametre(std::istream& flux, std::string_view nom, dou
     if (c != '#') continue;
 
     const std::string entree = Lit_ligne(flux);
-    const size_t fin = std::min(entree.find('#'), std::min(entree.size(), LG_NOM));
+    const size_t fin = std::min(entree.find('#'), std::min(entree.size(), LG_NOM_PARAMETRE));
     if (std::string_view(entree).substr(0, fin) != nom) continue;
 
     int e;
