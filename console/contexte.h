@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/glyphe.h"
+
 class Console;
 
 struct Contexte {
@@ -15,6 +17,8 @@ struct Contexte {
   int32_t Resolution = 0;         // scanning resolution in dpi; read once per run when valid
   int32_t NumGroupe = 100;        // symbol numbering, never reset by a close
   int32_t NbTraitements = 0;
+  ListePolice Police;             // the font written on Plan 2, loaded at start-up
+  int32_t NbGlyphes = 0;          // glyphs of Police; -1 when police.dat could not be loaded
 
   // A data file of the working directory.
   std::string Chemin(const std::string& nom) const { return RepertoireTravail + "/" + nom; }
