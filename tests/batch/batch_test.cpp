@@ -30,8 +30,20 @@ TEST(Batch, StatutsEtMessages) {
 
   EXPECT_EQ(Lance("-d " + b.rep.Texte() + " " + b.rep.Chemin("faux.bmp") + " " + b.rep.Chemin("a.bmp"), b.rep), 1);
   EXPECT_NE(Lit_fichier(b.rep.Chemin("err")).find("Erreur: Fichier BMP erroné !"), std::string::npos);
-  EXPECT_NE(Lit_fichier(b.rep.Chemin("out")).find("- Nb pixel en x (bmp) :  20 \n- Nb pixel en y (bmp) :  12 "),
-            std::string::npos);
+  // The readable image was still processed, its results beside it.
+  const std::string resultats = Lit_fichier(b.rep.Chemin("a.vecto.vrx"));
+  EXPECT_EQ(resultats.substr(0, resultats.find('\n')),
+            " - Resultats Vectorisation : " + b.rep.Chemin("a.vecto.vrx") + " - ");
+  EXPECT_EQ(Lit_fichier(b.rep.Chemin("a.plan2.bmp")).size(), Lit_fichier(b.rep.Chemin("a.bmp")).size());
+  EXPECT_NE(Lit_fichier(b.rep.Chemin("err")).find("a.bmp: ok ("), std::string::npos);
 
-  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " " + b.rep.Chemin("a.bmp"), b.rep), 0);
+  // With -o the outputs go to that directory, named after the image.
+  std::filesystem::create_directory(b.rep.Chemin("res"));
+  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " -o " + b.rep.Chemin("res") + " -c representation " + b.rep.Chemin("a.bmp"),
+                  b.rep),
+            0);
+  EXPECT_EQ(Lit_fichier(b.rep.Chemin("res/a.vecto.vrx")),
+            " - Resultats Vectorisation : " + b.rep.Chemin("res") + "/a.vecto.vrx - \n - (Image a.bmp) - \n"
+            " -===================-\n\n");
+  EXPECT_EQ(Lance("-c totale " + b.rep.Chemin("a.bmp"), b.rep), 2);
 }
