@@ -1,4 +1,4 @@
-// Writes the sample drawings: genere_echantillons DIR
+// Writes the sample drawings: genere_echantillons DIR [--a4]
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
   Hexagone(hexagone, 200, 150, 80, 5);
   ok &= Ecrit(dir + "/hexagone.bmp", hexagone);
 
-  Plan formule = Plan_blanc(1000, 800);
-  Figure_formule(formule, 350, 380, 2.0, 5);
-  ok &= Ecrit(dir + "/formule.bmp", formule);
+  ok &= Ecrit(dir + "/formule.bmp", Formule_exemple());
+  if (argc > 2 && std::string(argv[2]) == "--a4") ok &= Ecrit(dir + "/page_a4.bmp", Page_a4());
   return ok ? 0 : 1;
 }

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 ./scripts/installe.sh
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVRIX_TESTS=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVRIX_TESTS=ON -DVRIX_BENCH=ON >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2
 
