@@ -109,21 +109,24 @@ TEST(Dessin_quads, CotesEtPasAPas) {
 
 TEST(Dessin_quads_type, ClasseEnCentaines) {
   const ListeQuads liste{Rect(2, 2, 8, 6, 150), Rect(12, 2, 18, 6, 99)};
-  struct Ligne {
-    Reponse reponse;
-    Pixels attendu;
-  };
   const Pixels premier = Bord(2, 2, 8, 6, {{8, 2}, {2, 6}});
   const Pixels second = Bord(12, 2, 18, 6, {{18, 2}, {12, 6}});
-  for (const Ligne& l : {Ligne{{true, "100"}, premier}, Ligne{{true, "150"}, {}}, Ligne{{false, "100"}, second},
-                         Ligne{{true, "abc"}, second}}) {
-    SCOPED_TRACE(l.reponse.Texte);
+  // Answer ("OK" or "Defaut") and what is drawn.
+  struct Ligne {
+    bool ok;
+    const char* texte;
+    const Pixels* attendu;
+  };
+  const Pixels rien;
+  const Ligne table[] = {{true, "100", &premier}, {true, "150", &rien}, {false, "100", &second}, {true, "abc", &second}};
+  for (const Ligne& l : table) {
+    SCOPED_TRACE(l.texte);
     Cas c;
     c.doc.NbQuads = 2;
     c.con.ModeDebug = 1;  // drawn records neither pan nor pause
-    c.con.Reponses.push_back(l.reponse);
+    c.con.Reponses.push_back({l.ok, l.texte});
     EXPECT_EQ(Dessin_quads_type(c.con, c.doc, liste), 1);
-    EXPECT_EQ(Encre(c.doc.Plan2), l.attendu);
+    EXPECT_EQ(Encre(c.doc.Plan2), *l.attendu);
     EXPECT_EQ(c.con.Libelles, (std::vector<std::string>{"- Quel Type (0,100,200,...,500) ?"}));
     EXPECT_EQ(c.con.Log, " Dessin des quadr. ...\n* Nb de Quadrilateres :  2 ");
     EXPECT_TRUE(c.con.Vues.empty());
