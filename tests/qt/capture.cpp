@@ -1,5 +1,5 @@
-// Opens a drawing in the main window, runs "Représentation", draws the stroke
-// axes, shows Plan 2 and saves the window as a PNG image.
+// Opens a drawing in the main window, runs "Représentation", draws the
+// contour vectors and the stroke axes, shows Plan 2 and saves the window as a PNG image.
 //   vrix_capture IMAGE.bmp SORTIE.png   (run from a directory holding param.dat)
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
 
   main1.Open(QString::fromLocal8Bit(argv[1]));
   main1.findChild<QAbstractButton*>("vectorisation1")->click();
+  Action(&main1, "&Vecteurs")->trigger();
   Action(&main1, "&Squelette")->trigger();
   main1.findChild<QToolButton*>("Plan2_1")->click();
   QApplication::processEvents();

@@ -371,13 +371,13 @@ class TestFenetre : public QObject {
     Main1->Saisie(tampon, "Quel Type ?");
     QCOMPARE(tampon, std::string("7"));
 
-    tampon = "3";
+    std::string entree("3");
     reponds([](QLineEdit* champ, TSaisieF1*) {
       champ->setText(QString::fromUtf8("é12"));
       QTest::keyClick(champ, Qt::Key_Return);
     });
-    Main1->Saisie(tampon, "Quel Type ?");
-    QCOMPARE(tampon, std::string("é12"));
+    Main1->Saisie(entree, "Quel Type ?");
+    QCOMPARE(entree, std::string("é12"));
   }
 
   void representation() {

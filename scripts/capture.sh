@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Starts the main window on a virtual X display, opens a sample drawing, runs
+# "Représentation", draws the contour vectors and the stroke axes, shows Plan 2
+# and saves the window as a PNG image.
+#   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png]   (default: samples/formule.bmp, out/vrix.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+racine=$PWD
+./scripts/installe.sh
+image=$(realpath "${1:-samples/formule.bmp}")
+sortie=$(realpath -m "${2:-out/vrix.png}")
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVRIX_TESTS=ON >/dev/null
+cmake --build build -j2 --target vrix vrix_capture
+mkdir -p "$(dirname "$sortie")"
+# The data files are read from the directory the window starts in.
+cd data
+xvfb-run -a -s "-screen 0 1280x900x24" "$racine/build/tests/qt/vrix_capture" "$image" "$sortie"
+echo "$sortie"
