@@ -59,19 +59,3 @@ TEST(Axe_median, CarrePlein) {
   EXPECT_EQ(Encre(doc.Plan2), attendu);
   EXPECT_TRUE(con.Boites.empty());
 }
-
-TEST(Axe_median, BarreEpaisseQuatre) {
-  // Distances across the bar are 1 2 2 1: the two middle rows hold equal
-  // values, none greater than the other, so both stay background.
-  Document doc;
-  Plan p = Plan_blanc(20, 12);
-  Rectangle_plein(p, 2, 3, 12, 6);
-  Installe_plan(doc, std::move(p));
-  ConsoleTexte con;
-  Axe_median(con, doc);
-  Pixels attendu;
-  for (int32_t y = 3; y <= 6; ++y)
-    for (int32_t x = 2; x <= 12; ++x)
-      if (y == 3 || y == 6 || x == 2 || x == 12) attendu.insert({x, y});
-  EXPECT_EQ(Encre(doc.Plan2), attendu);
-}
