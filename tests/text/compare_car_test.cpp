@@ -141,6 +141,7 @@ TEST(CompareCar, Affichage) {
   const CasesMasque m = Motif(3);
   Zone8x10 z(m);
   CasesMasque modele = Inverse(m, 1, 79);
+  modele[0] = 2;  // drawn as background
   ListeModeles l = Bibliotheque({{"a", modele}});
   EXPECT_EQ(Compare(b, z, l, 16, 2, 0).etat, 1);
   EXPECT_TRUE(b.con.Vues.empty());
@@ -154,7 +155,7 @@ TEST(CompareCar, Affichage) {
       int attendu = 0;
       if (x >= X1 && x <= x2 && y >= Y1 && y < y2) attendu = Lit_pixel(x, y, z.doc.Plan1);  // the zone copied
       if (x >= X1 - 32 && x < X1 && y >= y2 && y < y2 + 40) attendu = m[((y - y2) / 4) * 8 + (x - X1 + 32) / 4];
-      if (x >= x2 && x < x2 + 32 && y >= y2 && y < y2 + 40) attendu = modele[((y - y2) / 4) * 8 + (x - x2) / 4];
+      if (x >= x2 && x < x2 + 32 && y >= y2 && y < y2 + 40) attendu = modele[((y - y2) / 4) * 8 + (x - x2) / 4] == 1;
       ASSERT_EQ(Lit_pixel(x, y, z.doc.Plan2), attendu) << x << "," << y;
     }
 

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "image/document.h"
 #include "outils_test.h"
 #include "outils_texte.h"
 #include "samples/dessin.h"
@@ -80,30 +79,6 @@ TEST(Masque, SeuilmaskNulCompteUn) {
     Extrait_masque(p, 2, 2, 10, 12, m, seuil);
     EXPECT_EQ(m, CasesMasque{}) << seuil;
   }
-}
-
-TEST(Masque, DessineMasqueEtCopieZone) {
-  Document doc;
-  Plan p = Plan_blanc(64, 64);
-  Rectangle_plein(p, 10, 10, 12, 11);
-  Rectangle_plein(p, 30, 30, 31, 31);
-  Installe_plan(doc, std::move(p));
-  Rectangle_plein(doc.Plan2, 40, 40, 50, 50);
-  Copie_zone(doc, 10, 10, 11, 11);
-  for (int32_t y = 1; y < 60; ++y)
-    for (int32_t x = 1; x < 60; ++x)
-      EXPECT_EQ(Lit_pixel(x, y, doc.Plan2), x >= 10 && x <= 11 && y >= 10 && y <= 11 ? 1 : 0) << x << "," << y;
-
-  CasesMasque m{};
-  m[0] = 1, m[9] = 1, m[79] = 1, m[1] = 2;  // (0,0), (1,1), (9,7) ink; (0,1) indifferent
-  Rectangle_plein(doc.Plan2, 1, 1, 40, 50);
-  Dessine_masque(doc.Plan2, 3, 4, m, 2);
-  for (int32_t y = 1; y <= 50; ++y)
-    for (int32_t x = 1; x <= 40; ++x) {
-      const bool dedans = x >= 3 && x < 3 + 16 && y >= 4 && y < 4 + 20;
-      const int attendu = dedans ? m[((y - 4) / 2) * 8 + (x - 3) / 2] == 1 : 1;
-      EXPECT_EQ(Lit_pixel(x, y, doc.Plan2), attendu) << x << "," << y;
-    }
 }
 
 TEST(Masque, ClasseNom) {
