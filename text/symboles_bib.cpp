@@ -48,7 +48,7 @@ ResultatSymboles Lit_flux(std::istream& flux, std::list<Entree>& liste, LitEntre
 }
 
 template <class Entree, class LitEntree>
-int32_t Lit_fichier(Contexte& ctx, std::list<Entree>& liste, const std::string& nom, const Messages& m,
+int32_t Charge_liste(Contexte& ctx, std::list<Entree>& liste, const std::string& nom, const Messages& m,
                     LitEntree lit_entree) {
   std::ifstream flux(ctx.Chemin(nom));
   if (!flux) {
@@ -112,13 +112,13 @@ ResultatSymboles Lit_flux_complexes(std::istream& flux, ListeSymbComplexes& list
 }
 
 int32_t Lit_biqdl(Contexte& ctx, ListeSymbQuads& liste, const std::string& nom) {
-  return Lit_fichier(ctx, liste, nom, QUADS, Lit_quad);
+  return Charge_liste(ctx, liste, nom, QUADS, Lit_quad);
 }
 int32_t Lit_simples(Contexte& ctx, ListeSymbSimples& liste, const std::string& nom) {
-  return Lit_fichier(ctx, liste, nom, SIMPLES, Lit_simple);
+  return Charge_liste(ctx, liste, nom, SIMPLES, Lit_simple);
 }
 int32_t Lit_complexes(Contexte& ctx, ListeSymbComplexes& liste, const std::string& nom) {
-  return Lit_fichier(ctx, liste, nom, COMPLEXES, Lit_complexe);
+  return Charge_liste(ctx, liste, nom, COMPLEXES, Lit_complexe);
 }
 
 std::vector<SymbQuad> Ecritures_biqdl(const ListeSymbQuads& liste, char c) {
