@@ -41,3 +41,19 @@ Banc::Banc(const std::string& param) : ctx(con, rep.Texte()) {
 }
 
 std::string Param_defaut() { return Lit_fichier(VRIX_SOURCE "/data/param.dat"); }
+
+Vecteur Vecteur_de(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Vecteur v;
+  v.x1 = x1, v.y1 = y1, v.x2 = x2, v.y2 = y2;
+  Mesure(v);
+  v.Angle = Orientation(x1, y1, x2, y2);
+  return v;
+}
+
+Pixels Pixels_encre(const Plan& p) {
+  Pixels s;
+  for (int32_t y = 0; y < p.NbLignes; ++y)
+    for (int32_t x = 0; x < p.Largeur_px(); ++x)
+      if (Lit_pixel(x, y, p)) s.insert({x, y});
+  return s;
+}

@@ -1,12 +1,16 @@
 // Helpers shared by the test suites.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "console/console_texte.h"
 #include "console/contexte.h"
 #include "image/plan.h"
+#include "vecto/records.h"
 
 // A fresh directory under the system's temporary directory, removed at the end.
 class RepertoireTemporaire {
@@ -37,3 +41,10 @@ struct Banc {
 
 // The project's own param.dat.
 std::string Param_defaut();
+
+// A vector from (x1, y1) to (x2, y2) with its length and angle.
+Vecteur Vecteur_de(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+// Every ink pixel of the plane, row 0 and column 0 included.
+using Pixels = std::set<std::pair<int32_t, int32_t>>;
+Pixels Pixels_encre(const Plan& p);

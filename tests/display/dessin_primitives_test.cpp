@@ -6,19 +6,11 @@
 #include "console/console_texte.h"
 #include "display/dessin_primitives.h"
 #include "image/document.h"
+#include "outils_test.h"
 #include "samples/dessin.h"
 
 namespace {
 
-using Pixels = std::set<std::pair<int32_t, int32_t>>;
-
-Pixels Encre(const Plan& p) {
-  Pixels s;
-  for (int32_t y = 0; y < p.NbLignes; ++y)
-    for (int32_t x = 0; x < p.Largeur_px(); ++x)
-      if (Lit_pixel(x, y, p)) s.insert({x, y});
-  return s;
-}
 
 // Border of the rectangle (xa, ya) - (xb, yb) less the given corners.
 Pixels Bord(int32_t xa, int32_t ya, int32_t xb, int32_t yb, const Pixels& sans) {
@@ -53,7 +45,7 @@ TEST(Dessin_CC, BoitesSansDeuxCoins) {
   CompConnexe cc;
   cc.xmin = 2, cc.ymin = 2, cc.xmax = 6, cc.ymax = 5;
   EXPECT_EQ(Dessin_CC(c.con, c.doc, ListeCC{cc}), 1);
-  EXPECT_EQ(Encre(c.doc.Plan2), Bord(2, 2, 6, 5, {{2, 5}, {6, 2}}));
+  EXPECT_EQ(Pixels_encre(c.doc.Plan2), Bord(2, 2, 6, 5, {{2, 5}, {6, 2}}));
   EXPECT_EQ(c.con.Log, "\n Dessin des C.C.  ...\n* Nb comp. connexes :  1 ");
 }
 
@@ -68,7 +60,7 @@ TEST(Dessin_vecteurs, VecteursEtLongueurNulle) {
     c.con.ModeDebug = mode;
     Ecrit_pixel(30, 15, 1, c.doc.Plan2);  // not cleared
     EXPECT_EQ(Dessin_vecteurs(c.con, c.doc, ListeVecteurs{v, nul}), 1);
-    EXPECT_EQ(Encre(c.doc.Plan2), (Pixels{{2, 2}, {3, 2}, {4, 2}, {30, 15}}));
+    EXPECT_EQ(Pixels_encre(c.doc.Plan2), (Pixels{{2, 2}, {3, 2}, {4, 2}, {30, 15}}));
     EXPECT_EQ(c.con.Log, mode ? "\n Dessin des vecteurs ... *** \n* Nb de vecteurs :  2 "
                               : "\n Dessin des vecteurs ...\n* Nb de vecteurs :  2 ");
     EXPECT_EQ(c.con.NbBips, mode);
@@ -85,7 +77,7 @@ TEST(Dessin_quads, SansQuadrilatereRienNestFait) {
   EXPECT_EQ(Dessin_squelette(c.con, c.doc, liste), 0);
   EXPECT_EQ(c.con.Log, "avant");
   EXPECT_TRUE(c.con.Libelles.empty());
-  EXPECT_TRUE(Encre(c.doc.Plan2).empty());
+  EXPECT_TRUE(Pixels_encre(c.doc.Plan2).empty());
 }
 
 TEST(Dessin_quads, CotesEtPasAPas) {
@@ -96,7 +88,7 @@ TEST(Dessin_quads, CotesEtPasAPas) {
     c.con.ModeDebug = mode;
     EXPECT_EQ(Dessin_quads(c.con, c.doc, liste), 1);
     // Corners 2 and 4 are end points only.
-    EXPECT_EQ(Encre(c.doc.Plan2), Bord(2, 2, 8, 6, {{8, 2}, {2, 6}}));
+    EXPECT_EQ(Pixels_encre(c.doc.Plan2), Bord(2, 2, 8, 6, {{8, 2}, {2, 6}}));
     EXPECT_EQ(c.con.Log, mode ? " Dessin des quadr. ... *** \n* Nb de Quadrilateres :  3 "
                               : " Dessin des quadr. ...\n* Nb de Quadrilateres :  3 ");
     if (mode) {
@@ -126,7 +118,7 @@ TEST(Dessin_quads_type, ClasseEnCentaines) {
     c.con.ModeDebug = 1;  // drawn records neither pan nor pause
     c.con.Reponses.push_back({l.ok, l.texte});
     EXPECT_EQ(Dessin_quads_type(c.con, c.doc, liste), 1);
-    EXPECT_EQ(Encre(c.doc.Plan2), *l.attendu);
+    EXPECT_EQ(Pixels_encre(c.doc.Plan2), *l.attendu);
     EXPECT_EQ(c.con.Libelles, (std::vector<std::string>{"- Quel Type (0,100,200,...,500) ?"}));
     EXPECT_EQ(c.con.Log, " Dessin des quadr. ...\n* Nb de Quadrilateres :  2 ");
     EXPECT_TRUE(c.con.Vues.empty());
@@ -139,6 +131,6 @@ TEST(Dessin_squelette, Axes) {
   c.doc.NbQuads = 2;
   EXPECT_EQ(Dessin_squelette(c.con, c.doc, ListeQuads{Rect(2, 2, 8, 6), Separateur()}), 1);
   // From end 1 (2,4) to end 2 (8,4).
-  EXPECT_EQ(Encre(c.doc.Plan2), (Pixels{{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
+  EXPECT_EQ(Pixels_encre(c.doc.Plan2), (Pixels{{2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 4}}));
   EXPECT_EQ(c.con.Log, " Dessin du squelette ...\n* Nb de traits :  2 ");
 }

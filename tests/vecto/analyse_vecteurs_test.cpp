@@ -12,11 +12,7 @@ std::string Param(int epmax) {
 }
 
 void Ajoute(Document& doc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  Vecteur v;
-  v.x1 = x1, v.y1 = y1, v.x2 = x2, v.y2 = y2;
-  Mesure(v);
-  v.Angle = Orientation(x1, y1, x2, y2);
-  doc.Vecteurs.push_back(v);
+  doc.Vecteurs.push_back(Vecteur_de(x1, y1, x2, y2));
 }
 
 std::vector<int32_t> Quad(const Quadrilatere& q) {

@@ -12,11 +12,8 @@ using Segments = std::vector<std::vector<int32_t>>;
 void Remplit(Document& doc, const Segments& s) {
   doc.Vecteurs.clear();
   for (const auto& c : s) {
-    Vecteur v;
-    v.x1 = c[0], v.y1 = c[1], v.x2 = c[2], v.y2 = c[3];
+    Vecteur v = Vecteur_de(c[0], c[1], c[2], c[3]);
     v.Etat = 7;
-    Mesure(v);
-    v.Angle = Orientation(v.x1, v.y1, v.x2, v.y2);
     doc.Vecteurs.push_back(v);
   }
 }

@@ -3,18 +3,13 @@
 #include <vector>
 
 #include "image/document.h"
+#include "outils_test.h"
 #include "vecto/nettoyage.h"
 
 namespace {
 
-Vecteur Vect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  Vecteur v;
-  v.x1 = x1, v.y1 = y1, v.x2 = x2, v.y2 = y2;
-  Mesure(v);
-  return v;
-}
 
-CompConnexe Boite(int32_t xmin, int32_t ymin, int32_t xmax, int32_t ymax) {
+CompConnexe Composante(int32_t xmin, int32_t ymin, int32_t xmax, int32_t ymax) {
   CompConnexe cc;
   cc.xmin = xmin, cc.ymin = ymin, cc.xmax = xmax, cc.ymax = ymax;
   return cc;
@@ -24,16 +19,16 @@ CompConnexe Boite(int32_t xmin, int32_t ymin, int32_t xmax, int32_t ymax) {
 
 TEST(Nettoyage, PetitesComposantesEtVecteursCourts) {
   Document doc;
-  doc.CompConnexes = {Boite(10, 10, 12, 12),   // a 3 x 3 dot: removed
-                      Boite(20, 20, 25, 22),   // xmax - xmin = 5: stays
-                      Boite(30, 30, 34, 31),   // 5 pixels across but xmax - xmin = 4: removed
-                      Boite(40, 40, 60, 43)};  // wide: stays
-  doc.Vecteurs = {Vect(10, 10, 12, 12),   // inside the dot, bounds included
-                  Vect(11, 11, 40, 11),   // one end outside: kept, long
-                  Vect(20, 20, 25, 20),   // inside a component that stays, length 5
-                  Vect(30, 30, 30, 31),   // inside the second removed box
-                  Vect(50, 50, 53, 50),   // length 3, shorter than 5
-                  Vect(10, 20, 13, 24)};  // length exactly 5: kept
+  doc.CompConnexes = {Composante(10, 10, 12, 12),   // a 3 x 3 dot: removed
+                      Composante(20, 20, 25, 22),   // xmax - xmin = 5: stays
+                      Composante(30, 30, 34, 31),   // 5 pixels across but xmax - xmin = 4: removed
+                      Composante(40, 40, 60, 43)};  // wide: stays
+  doc.Vecteurs = {Vecteur_de(10, 10, 12, 12),   // inside the dot, bounds included
+                  Vecteur_de(11, 11, 40, 11),   // one end outside: kept, long
+                  Vecteur_de(20, 20, 25, 20),   // inside a component that stays, length 5
+                  Vecteur_de(30, 30, 30, 31),   // inside the second removed box
+                  Vecteur_de(50, 50, 53, 50),   // length 3, shorter than 5
+                  Vecteur_de(10, 20, 13, 24)};  // length exactly 5: kept
   Nettoyage(doc, 5);
 
   std::vector<int32_t> boites, vecteurs;

@@ -5,20 +5,12 @@
 
 #include "console/console_texte.h"
 #include "image/document.h"
+#include "outils_test.h"
 #include "samples/dessin.h"
 #include "vecto/pretraitements.h"
 
 namespace {
 
-using Pixels = std::set<std::pair<int32_t, int32_t>>;
-
-Pixels Encre(const Plan& p) {
-  Pixels s;
-  for (int32_t y = 0; y < p.NbLignes; ++y)
-    for (int32_t x = 0; x < p.Largeur_px(); ++x)
-      if (Lit_pixel(x, y, p)) s.insert({x, y});
-  return s;
-}
 
 }  // namespace
 
@@ -38,7 +30,7 @@ TEST(Restauration, PixelIsoleEtTrou) {
   Restauration(con, doc);
   // The isolated pixel and the four around the hole go; the hole and the
   // block (corners with two neighbours) stay ink.
-  EXPECT_EQ(Encre(doc.Plan2), (Pixels{{7, 2}, {2, 5}, {3, 5}, {4, 5}, {2, 6}, {3, 6}, {4, 6}, {2, 7}, {3, 7}, {4, 7},
+  EXPECT_EQ(Pixels_encre(doc.Plan2), (Pixels{{7, 2}, {2, 5}, {3, 5}, {4, 5}, {2, 6}, {3, 6}, {4, 6}, {2, 7}, {3, 7}, {4, 7},
                                       {W - 1, 3}, {3, H - 1}}));
   EXPECT_EQ(con.Log, "");
 }
@@ -56,6 +48,6 @@ TEST(Axe_median, CarrePlein) {
   for (int32_t y = 3; y <= 7; ++y)
     for (int32_t x = 3; x <= 7; ++x)
       if (x != 5 || y != 5) attendu.insert({x, y});
-  EXPECT_EQ(Encre(doc.Plan2), attendu);
+  EXPECT_EQ(Pixels_encre(doc.Plan2), attendu);
   EXPECT_TRUE(con.Boites.empty());
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-Vecteur Vect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  Vecteur v;
-  v.x1 = x1, v.y1 = y1, v.x2 = x2, v.y2 = y2;
-  Mesure(v);
-  return v;
-}
 
 Quadrilatere Quad(int32_t base) {
   Quadrilatere q;
@@ -31,7 +25,7 @@ TEST(Sauve_vectorisation, FichierOctetParOctet) {
   Banc b;
   Document doc;
   doc.NomFichier = "/donnees/scans/formule.bmp";
-  doc.Vecteurs = {Vect(10, 20, 13, 24), Vect(7, 7, 7, 7), Vect(-1, 0, 30, 40)};
+  doc.Vecteurs = {Vecteur_de(10, 20, 13, 24), Vecteur_de(7, 7, 7, 7), Vecteur_de(-1, 0, 30, 40)};
   doc.Quadrilateres = {Quad(100), Separateur(), Quad(200), Separateur(), Quad(300)};
   CompConnexe cc;
   cc.xmin = 1, cc.ymin = 2, cc.xmax = 30, cc.ymax = 44;
