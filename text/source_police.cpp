@@ -2,6 +2,7 @@
 
 #include <istream>
 #include <map>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -14,6 +15,9 @@ bool Faute(ErreurSource& erreur, int ligne, std::string texte) {
   erreur = {ligne, std::move(texte)};
   return false;
 }
+
+// The name of the glyph being read, the last one of the list.
+std::string Nom_courant(const ListePolice& lus) { return std::string(Nom_texte(lus.back().Nom)); }
 
 }  // namespace
 
@@ -29,7 +33,7 @@ bool Lit_source_police(std::istream& flux, ListePolice& police, ErreurSource& er
     if (rangee < NB_LIGNES_MASQUE) {
       if (ligne.size() != NB_COLONNES_MASQUE || ligne.find_first_not_of("#.") != std::string::npos)
         return Faute(erreur, numero,
-                     "mask row " + std::to_string(rangee + 1) + " of glyph \"" + std::string(Nom_texte(lus.back().Nom)) +
+                     "mask row " + std::to_string(rangee + 1) + " of glyph \"" + Nom_courant(lus) +
                          "\": 8 characters '#' or '.' expected");
       for (int c = 0; c < NB_COLONNES_MASQUE; ++c)
         lus.back().Masque[rangee * NB_COLONNES_MASQUE + c] = ligne[c] == '#';
@@ -38,11 +42,13 @@ bool Lit_source_police(std::istream& flux, ListePolice& police, ErreurSource& er
     }
     if (Est_commentaire_ou_vide(ligne)) continue;
     if (!ligne.starts_with("@ ")) return Faute(erreur, numero, "header \"@ NAME\" expected");
-    const std::string nom = ligne.substr(2, ligne.find_last_not_of(" \t") - 1);
+    std::string nom = ligne.substr(2);
+    nom.erase(nom.find_last_not_of(" \t") + 1);  // trailing blanks dropped
     if (nom.empty() || nom.size() >= LG_NOM)
       return Faute(erreur, numero, "glyph name of 1 to 3 characters expected");
     for (const char c : nom)
-      if (c <= ' ' || c > '~') return Faute(erreur, numero, "glyph name \"" + nom + "\": printable characters, no blank");
+      if (c <= ' ' || c > '~')
+        return Faute(erreur, numero, "glyph name \"" + nom + "\": printable characters, no blank");
     if (const auto [p, nouveau] = lignes_noms.emplace(nom, numero); !nouveau)
       return Faute(erreur, numero, "glyph \"" + nom + "\" already defined line " + std::to_string(p->second));
     Glyphe g;
@@ -52,7 +58,7 @@ bool Lit_source_police(std::istream& flux, ListePolice& police, ErreurSource& er
   }
   if (rangee < NB_LIGNES_MASQUE)
     return Faute(erreur, numero + 1,
-                 "glyph \"" + std::string(Nom_texte(lus.back().Nom)) + "\" ends after " + std::to_string(rangee) + " of its 10 mask rows");
+                 "glyph \"" + Nom_courant(lus) + "\" ends after " + std::to_string(rangee) + " of its 10 mask rows");
   if (lus.empty()) return Faute(erreur, 0, "no glyph");
   police = std::move(lus);
   return true;

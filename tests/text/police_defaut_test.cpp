@@ -27,8 +27,9 @@ TEST(PoliceDefaut, FichierLivreEgalASaSource) {
   const ListePolice source = Source_defaut();  // what genere_police reads
   std::string noms;
   for (const Glyphe& g : source) noms += std::string(Nom_texte(g.Nom)) + " ";
-  EXPECT_EQ(noms, "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z a b c d e f g h i j k l m n o p q r s t u v w x y z "
-                  "0 1 2 3 4 5 6 7 8 9 + - = ( ) [ ] , . : ; / * # ' phi ");
+  EXPECT_EQ(noms,
+            "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z a b c d e f g h i j k l m n o p q r s t u v w x y z "
+            "0 1 2 3 4 5 6 7 8 9 + - = ( ) [ ] , . : ; / * # ' phi ");
 
   // Start-up from data/: no box, every glyph, the very bytes genere_police writes.
   ConsoleTexte con;
