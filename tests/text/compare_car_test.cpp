@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "image/document.h"
 #include "outils_test.h"
 #include "outils_texte.h"
@@ -11,7 +13,7 @@ namespace {
 constexpr int32_t X1 = 40, Y1 = 10;
 
 // An 8 x 10 zone at (X1, Y1): its windows are single pixels, so its mask
-// (with SEUILMASK 2) is the drawing itself.
+// (SEUILMASK 2) is the drawing itself.
 struct Zone8x10 {
   explicit Zone8x10(const CasesMasque& m) {
     Plan p = Plan_blanc(100, 80);
@@ -24,116 +26,68 @@ struct Zone8x10 {
   CompConnexe zone;
 };
 
-ListeModeles Bibliotheque(std::initializer_list<std::pair<const char*, CasesMasque>> modeles) {
-  ListeModeles l;
-  for (const auto& [nom, masque] : modeles) {
-    Modele m;
-    Copie_nom(m.Nom, nom);
-    m.Masque = masque;
-    m.Utilisation = 10;
-    l.push_back(m);
-  }
-  return l;
-}
+// State, Caractere, Proche, Taux, Taux2, NumModele, NumProche.
+using Resultat = std::tuple<int, std::string, std::string, int, int, int, int>;
 
-struct Resultat {
-  int16_t etat;
-  std::string caractere, proche;
-  int16_t taux, taux2, num_modele, num_proche;
-  bool operator==(const Resultat&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& o, const Resultat& r) {
-  return o << r.etat << " [" << r.caractere << "] " << r.taux << " #" << r.num_modele << " [" << r.proche << "] "
-           << r.taux2 << " #" << r.num_proche;
-}
-
+// Compares the zone cut to w x h; a zone too small leaves the work mask alone.
 Resultat Compare(Banc& b, Zone8x10& z, ListeModeles& l, int32_t seuildiff, int32_t seuilminidiff,
-                 uint8_t affichage = 0) {
+                 uint8_t affichage = 0, int32_t w = 8, int32_t h = 10) {
   Raz_texte(z.zone);
-  CasesMasque travail;
+  z.zone.xmax = X1 + w, z.zone.ymax = Y1 + h;
+  CasesMasque travail{};
   const int16_t etat = Compare_car(b.ctx, z.doc, z.zone, travail, l, static_cast<int32_t>(l.size()), 2,
                                    seuildiff, seuilminidiff, affichage);
+  if (etat == ETAT_PROBLEME) {
+    EXPECT_EQ(travail, CasesMasque{});
+  }
   return {etat, z.zone.Caractere, z.zone.Proche, z.zone.Taux, z.zone.Taux2, z.zone.NumModele, z.zone.NumProche};
 }
 
 }  // namespace
 
-TEST(CompareCar, TropPetiteProbleme) {
-  Banc b;
-  Zone8x10 z(Motif(3));
-  ListeModeles l = Bibliotheque({{"a", Motif(3)}});
-  for (auto [w, h] : {std::pair{7, 10}, {8, 9}, {-8, 10}}) {
-    z.zone.xmax = X1 + w, z.zone.ymax = Y1 + h;
-    Raz_texte(z.zone);
-    z.zone.Taux = 77;
-    CasesMasque travail{};
-    EXPECT_EQ(Compare_car(b.ctx, z.doc, z.zone, travail, l, 1, 2, 16, 2, 1), ETAT_PROBLEME);
-    EXPECT_EQ(z.zone.Taux, 77);
-    EXPECT_EQ(z.zone.Caractere[0], '\0');
-    EXPECT_EQ(travail, CasesMasque{});
-  }
-  EXPECT_EQ(b.ctx.NbTraitements, 0);
-  EXPECT_EQ(l.front().Utilisation, 10);
-  EXPECT_TRUE(b.con.Vues.empty());
-}
-
-TEST(CompareCar, LimiteSeuildiff) {
-  Banc b;
-  const CasesMasque m = Motif(5);
-  Zone8x10 z(m);
-  for (int d : {4, 5}) {
-    ListeModeles l = Bibliotheque({{"k", Inverse(m, d, 30)}});
-    // At SEUILDIFF the model is taken; one cell more and it is only named as Proche.
-    EXPECT_EQ(Compare(b, z, l, 4, 0),
-              d == 4 ? (Resultat{1, "k", "k", 4, 4, 1, 1}) : (Resultat{-1, "", "k", 0, 5, 0, 1}))
-        << d;
-    EXPECT_EQ(l.front().Utilisation, d == 4 ? 11 : 10);
-  }
-  EXPECT_EQ(b.ctx.NbTraitements, 2);
-
-  // An empty library: not recognised, nothing named.
-  ListeModeles vide;
-  EXPECT_EQ(Compare(b, z, vide, 80, 0), (Resultat{-1, "", "", 0, 0, 0, 0}));
-  EXPECT_EQ(b.ctx.NbTraitements, 3);
-}
-
-TEST(CompareCar, DoutesMajusculeEtGrandDoute) {
-  Banc b;
-  const CasesMasque m = Motif(6);
-  Zone8x10 z(m);
-  const CasesMasque a3 = Inverse(m, 3), x4 = Inverse(m, 4, 50);
+TEST(CompareCar, EtatsEtModelesRetenus) {
+  const CasesMasque m = Motif(6), a3 = Inverse(m, 3), x4 = Inverse(m, 4, 50);
   struct Cas {
-    const char* premier;  // at distance 4, first in the library
-    int32_t seuilminidiff;
-    int16_t etat;
+    std::vector<std::pair<const char*, CasesMasque>> bib;
+    int32_t seuildiff, seuilminidiff;
+    Resultat attendu;
+    int32_t w = 8, h = 10;
   };
-  for (const Cas& c : {Cas{"A", 2, 2}, Cas{"A", 1, 2}, Cas{"e", 2, 4}, Cas{"A", 0, 1}, Cas{"e", 0, 1}, Cas{"a", 2, 1},
-                       Cas{"aa", 2, 4}, Cas{"3", 2, 4}}) {
-    ListeModeles l = Bibliotheque({{c.premier, x4}, {"a", a3}});
-    EXPECT_EQ(Compare(b, z, l, 16, c.seuilminidiff), (Resultat{c.etat, "a", c.premier, 3, 4, 2, 1}))
-        << c.premier << " " << c.seuilminidiff;
-  }
-  // The second beyond SEUILDIFF: recognised.
-  ListeModeles l = Bibliotheque({{"A", x4}, {"a", a3}});
-  EXPECT_EQ(Compare(b, z, l, 3, 2), (Resultat{1, "a", "A", 3, 4, 2, 1}));
-  // When the first model is the best it is the second too: a later model
-  // that is worse never becomes the second.
-  ListeModeles inverse = Bibliotheque({{"a", a3}, {"A", x4}});
-  EXPECT_EQ(Compare(b, z, inverse, 16, 2), (Resultat{1, "a", "a", 3, 3, 1, 1}));
-  // Ties keep the earlier model.
-  ListeModeles egaux = Bibliotheque({{"b", Inverse(m, 4)}, {"a", a3}, {"c", Inverse(m, 3, 20)}, {"d", x4}});
-  EXPECT_EQ(Compare(b, z, egaux, 16, 2), (Resultat{4, "a", "c", 3, 3, 2, 3}));
-}
-
-TEST(CompareCar, UnSeulModele) {
+  const Resultat rien = {-2, "", "", 0, 0, 0, 0};
+  const Cas cas[] = {
+      // Under 8 x 10: a problem, nothing counted or named.
+      {{{"a", m}}, 16, 2, rien, 7, 10},
+      {{{"a", m}}, 16, 2, rien, 8, 9},
+      {{{"a", m}}, 16, 2, rien, -8, 10},
+      // At SEUILDIFF the model is taken; one cell more and it is only Proche.
+      {{{"k", Inverse(m, 4, 30)}}, 4, 0, {1, "k", "k", 4, 4, 1, 1}},
+      {{{"k", Inverse(m, 5, 30)}}, 4, 0, {-1, "", "k", 0, 5, 0, 1}},
+      {{}, 80, 0, {-1, "", "", 0, 0, 0, 0}},
+      // One model is best and second: same name, whatever SEUILMINIDIFF.
+      {{{"N", Inverse(m, 7, 11)}}, 16, 80, {1, "N", "N", 7, 7, 1, 1}},
+      // Second 1 cell behind: a doubt up to SEUILMINIDIFF 1, recognised below.
+      {{{"A", x4}, {"a", a3}}, 16, 1, {2, "a", "A", 3, 4, 2, 1}},
+      {{{"A", x4}, {"a", a3}}, 16, 0, {1, "a", "A", 3, 4, 2, 1}},
+      {{{"e", x4}, {"a", a3}}, 16, 1, {4, "a", "e", 3, 4, 2, 1}},
+      {{{"Aa", x4}, {"a", a3}}, 16, 1, {4, "a", "Aa", 3, 4, 2, 1}},
+      {{{"a", x4}, {"a", a3}}, 16, 2, {1, "a", "a", 3, 4, 2, 1}},
+      {{{"A", x4}, {"a", a3}}, 3, 2, {1, "a", "A", 3, 4, 2, 1}},  // second beyond SEUILDIFF
+      // A best first model is the second too: the worse later one never is.
+      {{{"a", a3}, {"A", x4}}, 16, 2, {1, "a", "a", 3, 3, 1, 1}},
+      // Ties keep the earlier model.
+      {{{"b", Inverse(m, 4)}, {"a", a3}, {"c", Inverse(m, 3, 20)}, {"d", x4}}, 16, 2, {4, "a", "c", 3, 3, 2, 3}},
+  };
   Banc b;
-  const CasesMasque m = Motif(2);
   Zone8x10 z(m);
-  for (int d : {0, 1, 7, 16}) {
-    ListeModeles l = Bibliotheque({{"N", Inverse(m, d, 11)}});
-    EXPECT_EQ(Compare(b, z, l, 16, 80), (Resultat{1, "N", "N", static_cast<int16_t>(d), static_cast<int16_t>(d), 1, 1}));
+  for (const Cas& c : cas) {
+    ListeModeles l;
+    for (const auto& [nom, masque] : c.bib) l.push_back(Modele_de(nom, masque, 10));
+    const Resultat r = Compare(b, z, l, c.seuildiff, c.seuilminidiff, 0, c.w, c.h);
+    EXPECT_EQ(r, c.attendu) << &c - cas;
+    int num = 0;  // only the model taken counts one more use
+    for (const Modele& x : l) EXPECT_EQ(x.Utilisation, ++num == std::get<5>(r) ? 11 : 10) << &c - cas;
   }
+  EXPECT_EQ(b.ctx.NbTraitements, static_cast<int32_t>(std::size(cas)) - 3);  // the problems not counted
 }
 
 TEST(CompareCar, Affichage) {
@@ -142,27 +96,30 @@ TEST(CompareCar, Affichage) {
   Zone8x10 z(m);
   CasesMasque modele = Inverse(m, 1, 79);
   modele[0] = 2;  // drawn as background
-  ListeModeles l = Bibliotheque({{"a", modele}});
-  EXPECT_EQ(Compare(b, z, l, 16, 2, 0).etat, 1);
-  EXPECT_TRUE(b.con.Vues.empty());
-
-  Rectangle_plein(z.doc.Plan2, 1, 1, 90, 70);
-  EXPECT_EQ(Compare(b, z, l, 16, 2, 1).etat, 1);
-  EXPECT_EQ(b.con.Vues, (std::vector<ConsoleTexte::Point>{{X1 - 32, Y1}}));
-  const int32_t x2 = X1 + 8, y2 = Y1 + 10;
-  for (int32_t y = 1; y < 70; ++y)
-    for (int32_t x = 1; x < 90; ++x) {
-      int attendu = 0;
-      if (x >= X1 && x <= x2 && y >= Y1 && y < y2) attendu = Lit_pixel(x, y, z.doc.Plan1);  // the zone copied
-      if (x >= X1 - 32 && x < X1 && y >= y2 && y < y2 + 40) attendu = m[((y - y2) / 4) * 8 + (x - X1 + 32) / 4];
-      if (x >= x2 && x < x2 + 32 && y >= y2 && y < y2 + 40) attendu = modele[((y - y2) / 4) * 8 + (x - x2) / 4] == 1;
-      ASSERT_EQ(Lit_pixel(x, y, z.doc.Plan2), attendu) << x << "," << y;
+  ListeModeles l = {Modele_de("a", modele, 10)};
+  EXPECT_EQ(std::get<0>(Compare(b, z, l, 16, 2, 0)), 1);
+  EXPECT_EQ(std::get<0>(Compare(b, z, l, 16, 2, 1, 7, 10)), ETAT_PROBLEME);
+  EXPECT_TRUE(b.con.Vues.empty());  // neither shows anything
+  // Plan 2 cleared, the zone copied, its mask below left and, when
+  // recognised, the model's mask below right, 4 x 4 pixels a cell.
+  for (int32_t seuildiff : {16, 0}) {
+    Rectangle_plein(z.doc.Plan2, 1, 1, 90, 70);
+    EXPECT_EQ(std::get<0>(Compare(b, z, l, seuildiff, 2, 1)), seuildiff ? 1 : -1);
+    Pixels attendu = Pixels_encre(z.doc.Plan1);
+    for (int k = 0; k < NB_CASES * 16; ++k) {
+      const int c = k / 16, x = 4 * (c % 8) + k % 4, y = Y1 + 10 + 4 * (c / 8) + k % 16 / 4;
+      if (m[c] == 1) attendu.insert({X1 - 32 + x, y});
+      if (seuildiff && modele[c] == 1) attendu.insert({X1 + 8 + x, y});
     }
+    EXPECT_EQ(Pixels_encre(z.doc.Plan2), attendu) << seuildiff;
+  }
+  EXPECT_EQ(b.con.Vues, (std::vector<ConsoleTexte::Point>(2, {X1 - 32, Y1})));
+}
 
-  // Not recognised: the zone and its mask only.
-  Rectangle_plein(z.doc.Plan2, 1, 1, 90, 70);
-  EXPECT_EQ(Compare(b, z, l, 0, 2, 1).etat, -1);
-  EXPECT_EQ(Lit_pixel(X1 - 32, y2, z.doc.Plan2), m[0]);
-  for (int32_t y = y2 + 1; y < y2 + 40; ++y)
-    for (int32_t x = x2 + 1; x < x2 + 32; ++x) ASSERT_EQ(Lit_pixel(x, y, z.doc.Plan2), 0) << x << "," << y;
+TEST(CompareCar, ClasseNom) {
+  // Each class with the characters just outside its range.
+  for (auto [noms, classe] : {std::pair{"AZ", 1}, {"az", 2}, {"09", 3}, {"+-", 4}, {" ", -1}, {"@[`{/:=", -2}})
+    for (char c : std::string(noms)) EXPECT_EQ(Classe_nom(std::string(1, c)), classe) << c;
+  EXPECT_EQ(Classe_nom(""), -1);
+  EXPECT_EQ(Classe_nom("  "), 5);
 }
