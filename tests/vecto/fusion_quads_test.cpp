@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <vector>
-
-#include "image/document.h"
-#include "outils_test.h"
-#include "samples/dessin.h"
+#include "bande_test.h"
 #include "vecto/fusion_quads.h"
 #include "vecto/tri_quads.h"
 
 namespace {
-
-using Coins = std::array<int32_t, 8>;
-
-Coins Coins_de(const Quadrilatere& q) { return {q.x1, q.y1, q.x2, q.y2, q.x3, q.y3, q.x4, q.y4}; }
 
 // A horizontal stroke over rows 10 to 14 as sorting leaves it: end 2 on the
 // left at column xg, end 1 on the right at column xd.
@@ -26,16 +17,9 @@ Quadrilatere Maillon(int32_t xg, int32_t xd, uint8_t ep1, uint8_t ep2) {
   return q;
 }
 
-struct Cas {
-  Banc b{Param_defaut()};  // EpsFQ 9, SeuilDiffEp 4
-  Document doc;
-  explicit Cas(std::vector<Quadrilatere> quads, bool encre = true) {
-    Plan p = Plan_blanc(80, 30);
-    if (encre) Rectangle_plein(p, 10, 10, 69, 14);
-    Installe_plan(doc, std::move(p));
-    for (const auto& q : quads) doc.Quadrilateres.push_back(q);
-    doc.NbQuads = static_cast<int32_t>(quads.size());
-  }
+struct Cas : Bande {
+  explicit Cas(std::vector<Quadrilatere> quads, bool encre = true)
+      : Bande(std::move(quads), encre, Param_defaut()) {}  // EpsFQ 9, SeuilDiffEp 4
   // Ink pixels of Plan 2 on row y.
   std::vector<int32_t> Axe(int32_t y) const {
     std::vector<int32_t> xs;

@@ -1,18 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <vector>
-
-#include "image/document.h"
-#include "outils_test.h"
-#include "samples/dessin.h"
+#include "bande_test.h"
 #include "vecto/tri_quads.h"
 
 namespace {
-
-using Coins = std::array<int32_t, 8>;
-
-Coins Coins_de(const Quadrilatere& q) { return {q.x1, q.y1, q.x2, q.y2, q.x3, q.y3, q.x4, q.y4}; }
 
 // A horizontal stroke from column xg to column xd, rows 10 to 14, as
 // quadrilateral construction makes it: side 1 along the bottom edge from left
@@ -27,17 +18,7 @@ Quadrilatere Trait(int32_t xg, int32_t xd, uint8_t ep1, uint8_t ep2, int32_t ang
   return q;
 }
 
-struct Cas {
-  Banc b;
-  Document doc;
-  explicit Cas(std::vector<Quadrilatere> quads, bool encre = true) {
-    Plan p = Plan_blanc(80, 30);
-    if (encre) Rectangle_plein(p, 10, 10, 69, 14);
-    Installe_plan(doc, std::move(p));
-    for (const auto& q : quads) doc.Quadrilateres.push_back(q);
-    doc.NbQuads = static_cast<int32_t>(quads.size());
-  }
-};
+using Cas = Bande;
 
 }  // namespace
 
