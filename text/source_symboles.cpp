@@ -25,6 +25,11 @@ bool Compte(const std::string& item, int& n) {
 // formatted line on success, else the fault.
 std::string Entree(const std::vector<std::string>& items, SorteSymboles sorte, std::set<std::string>& vus,
                    std::string& precedent, std::string& faute) {
+  for (unsigned char c : items[0])
+    if (c < 0x21 || c > 0x7E) {
+      faute = "characters must be printable";
+      return {};
+    }
   char tampon[64];
   switch (sorte) {
     case SorteSymboles::Quadrilateres: {

@@ -2,6 +2,7 @@
 // data/SymbSimplex.txt, data/SymbCplx.txt), from which the .dat files are
 // generated. One entry a line, items separated by blanks; "#" starts a
 // comment that runs to the end of the line; blank lines are skipped.
+// Characters and words are printable ASCII.
 //   quadrilateral symbols: a character and four counts 0..255 (horizontal,
 //                          vertical, first diagonal, second diagonal); the
 //                          lines of one character must follow one another

@@ -68,7 +68,7 @@ TEST(SymbolesDefaut, SourcesConvertiesOuRefusees) {
   EXPECT_EQ(Code("Cl\nCOOH\n", SorteSymboles::Complexes), "2\nCl\nCOOH\n");
 
   const struct {
-    const char* source;
+    std::string source;
     SorteSymboles sorte;
     ErreurSource erreur;
   } fautes[] = {
@@ -84,6 +84,8 @@ TEST(SymbolesDefaut, SourcesConvertiesOuRefusees) {
       {"Cl\nC\n", SorteSymboles::Complexes, {2, "expected one word of 2 to 4 characters"}},
       {"COOCH\n", SorteSymboles::Complexes, {1, "expected one word of 2 to 4 characters"}},
       {"Cl Br\n", SorteSymboles::Complexes, {1, "expected one word of 2 to 4 characters"}},
+      {"Cl\nN\x01\n", SorteSymboles::Complexes, {2, "characters must be printable"}},
+      {std::string("H 0 1 0 0\n\0 0 1 0 0\n", 20), SorteSymboles::Quadrilateres, {2, "characters must be printable"}},
   };
   for (const auto& f : fautes) {
     std::istringstream flux(f.source);
