@@ -13,3 +13,6 @@ cmake --build build -j2 --target genere_police genere_symboles genere_modeles ge
 ./build/genere_symboles quadrilateres data/biqdl.txt data/biqdl.dat
 ./build/genere_symboles simples data/SymbSimplex.txt data/SymbSimplex.dat
 ./build/genere_symboles complexes data/SymbCplx.txt data/SymbCplx.dat
+./build/outils/modeles/genere_modeles data/param.dat data/bimdl.dat
+./build/outils/formules/genere_formules samples
+./build/genere_echantillons samples
