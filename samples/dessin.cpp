@@ -100,14 +100,6 @@ void Figure_formule(Plan& p, double cx, double cy, double e, double ep) {
   Trait_epais(p, v[3].x, v[3].y, v[3].x, ly - h / 2 - 4, ep);
 }
 
-Plan Page_a4() {
-  Plan p = Plan_blanc(2480, 3508);
-  for (int ligne = 0; ligne < 6; ++ligne)
-    for (int colonne = 0; colonne < 4; ++colonne)
-      Figure_formule(p, 260 + colonne * 600, 330 + ligne * 560, 1.0 + 0.1 * ((ligne + colonne) % 3), 4 + (ligne % 3));
-  return p;
-}
-
 Plan Formule_exemple() {
   Plan p = Plan_blanc(1000, 800);
   Figure_formule(p, 350, 380, 2.0, 5);

@@ -39,9 +39,6 @@ std::vector<Point2> Hexagone(Plan& p, double cx, double cy, double r, double epa
 // letters.
 void Figure_formule(Plan& p, double cx, double cy, double echelle, double epaisseur);
 
-// An A4 page at 300 dpi (2480 x 3508) holding 24 formula-like figures.
-Plan Page_a4();
-
 // The 1000 x 800 sample formula.
 Plan Formule_exemple();
 

@@ -1,4 +1,5 @@
-// Writes the sample drawings: genere_echantillons DIR [--a4]
+// Writes the two hand-drawn samples the tests and the README use:
+//   genere_echantillons DIR
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -28,6 +29,5 @@ int main(int argc, char** argv) {
   ok &= Ecrit(dir + "/hexagone.bmp", hexagone);
 
   ok &= Ecrit(dir + "/formule.bmp", Formule_exemple());
-  if (argc > 2 && std::string(argv[2]) == "--a4") ok &= Ecrit(dir + "/page_a4.bmp", Page_a4());
   return ok ? 0 : 1;
 }
