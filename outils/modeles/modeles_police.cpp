@@ -153,6 +153,22 @@ void Elargit_zone(CompConnexe& zone) {
   elargit(zone.ymin, zone.ymax, NB_LIGNES_MASQUE);
 }
 
+namespace {
+
+// Every font of the set, or false with the first one's fault.
+bool Charge_polices(const JeuRendu& jeu, std::vector<PoliceFichier>& polices, std::string& erreur) {
+  for (const std::string& chemin : jeu.Polices) {
+    polices.push_back(Charge_police(chemin));
+    if (!polices.back().Valide) {
+      erreur = polices.back().Erreur;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 CasesMasque Masque_rendu(const Rendu& r, int32_t seuilmask) {
   CompConnexe z = r.Zone;
   Elargit_zone(z);
@@ -164,13 +180,7 @@ CasesMasque Masque_rendu(const Rendu& r, int32_t seuilmask) {
 bool Modeles_rendus(const std::vector<std::string>& caracteres, const JeuRendu& jeu, int32_t seuilmask,
                     ListeModeles& modeles, std::string& erreur) {
   std::vector<PoliceFichier> polices;
-  for (const std::string& chemin : jeu.Polices) {
-    polices.push_back(Charge_police(chemin));
-    if (!polices.back().Valide) {
-      erreur = polices.back().Erreur;
-      return false;
-    }
-  }
+  if (!Charge_polices(jeu, polices, erreur)) return false;
   for (const std::string& nom : caracteres)
     for (const PoliceFichier& police : polices)
       for (double h : jeu.Hauteurs)
@@ -295,13 +305,7 @@ bool Evalue_bibliotheque(Contexte& ctx, ListeModeles& bibliotheque, const std::v
   const int32_t seuildiff = Entier_parametre(ctx, "SEUILDIFF");
   const int32_t seuilminidiff = Entier_parametre(ctx, "SEUILMINIDIFF");
   std::vector<PoliceFichier> polices;
-  for (const std::string& chemin : jeu.Polices) {
-    polices.push_back(Charge_police(chemin));
-    if (!polices.back().Valide) {
-      erreur = polices.back().Erreur;
-      return false;
-    }
-  }
+  if (!Charge_polices(jeu, polices, erreur)) return false;
   const auto N = static_cast<int32_t>(bibliotheque.size());
   for (const std::string& nom : caracteres) {
     Score s;
