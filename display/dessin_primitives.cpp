@@ -7,7 +7,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "display/segment.h"
+#include "image/segment.h"
 #include "image/document.h"
 #include "image/operations_plan.h"
 

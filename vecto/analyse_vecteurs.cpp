@@ -15,7 +15,7 @@
 #include "console/console.h"
 #include "console/contexte.h"
 #include "console/parametre.h"
-#include "display/segment.h"
+#include "image/segment.h"
 #include "image/document.h"
 #include "image/operations_plan.h"
 

@@ -10,7 +10,7 @@
 
 #include "console/console.h"
 #include "console/contexte.h"
-#include "display/segment.h"
+#include "image/segment.h"
 #include "image/document.h"
 
 namespace {

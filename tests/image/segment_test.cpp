@@ -3,7 +3,7 @@
 #include <set>
 #include <utility>
 
-#include "display/segment.h"
+#include "image/segment.h"
 #include "samples/dessin.h"
 
 namespace {
