@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "console/console.h"
 #include "console/contexte.h"
@@ -98,6 +99,13 @@ void Raz_texte(CompConnexe& zone) {
   zone.Rang = 0;
   zone.NumModele = 0;
   zone.NumProche = 0;
+}
+
+void Echange_choix(CompConnexe& zone) {
+  std::swap(zone.Caractere, zone.Proche);
+  std::swap(zone.Taux, zone.Taux2);
+  std::swap(zone.NumModele, zone.NumProche);
+  zone.Classe = Classe_nom(Nom_texte(zone.Caractere));
 }
 
 int16_t Classe_nom(std::string_view nom) {

@@ -34,6 +34,10 @@ int16_t Compare_car(Contexte& ctx, Document& doc, CompConnexe& zone, CasesMasque
 // Empty names, every other text field 0.
 void Raz_texte(CompConnexe& zone);
 
+// Exchanges the best and second choices (names, distances, model numbers);
+// Classe becomes the class of the new Caractere.
+void Echange_choix(CompConnexe& zone);
+
 // 5 for two characters or more, -1 empty or blank, 1 capital, 2 small,
 // 3 digit, 4 plus or minus, -2 any other character.
 int16_t Classe_nom(std::string_view nom);
