@@ -24,3 +24,7 @@ void Raz_quads(Console& con, ListeQuads& liste, int32_t& NbQuads) {
 void Raz_CC(Console& con, ListeCC& liste) { Raz(con, liste, " Raz C.C. : "); }
 
 void Raz_caracteres(Console& con, ListeCandidats& liste) { Raz(con, liste, " Raz Caracteres : "); }
+
+void Raz_arcs(Console& con, Arcs& liste) { Raz(con, liste, " Raz Arcs QQ : "); }
+
+void Raz_symboles(Console& con, Symboles& liste) { Raz(con, liste, " - Raz Symboles : "); }
