@@ -64,6 +64,8 @@ void Ferme_document(Contexte& ctx, Document& doc) {
     Raz_CC(ctx.Con, doc.CompConnexes);
     Raz_caracteres(ctx.Con, doc.Caracteres);
     Raz_CC(ctx.Con, doc.ZonesTexte);
+    Raz_arcs(ctx.Con, doc.ListeArcs);
+    Raz_symboles(ctx.Con, doc.ListeSymboles);
     doc.NbGraphes = 0;
   }
   doc.PlanCourant = nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "image/plan.h"
+#include "structure/records.h"
 #include "vecto/records.h"
 
 struct Contexte;
@@ -25,6 +26,8 @@ struct Document {
   ListeCandidats Caracteres;
   ListeCC ZonesTexte;
   int32_t NbGraphes = 0;  // runs of the stroke-graph stages on this document
+  Arcs ListeArcs;         // the stroke graph, in creation order
+  Symboles ListeSymboles;
   int32_t NbZones = 0;
 
   Document() = default;
