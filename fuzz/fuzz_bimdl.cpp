@@ -1,5 +1,5 @@
 // bimdl.dat reading on arbitrary bytes; a library read is written and read
-// again, and must come back the same.
+// again, and must come back the same, at most as long as what was read.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t traitements = 0;
   if (Lit_bibliotheque(flux, liste, traitements) != LectureBibliotheque::Lue) return 0;
   const std::string octets = Code_bibliotheque(liste, static_cast<int32_t>(liste.size()), traitements);
-  if (octets.size() != size) std::abort();
+  if (octets.size() > size) std::abort();
+  if (liste.empty()) return 0;  // written with a count of 0: read back as empty
   std::istringstream relu(octets);
   ListeModeles liste2;
   int32_t traitements2 = 0;

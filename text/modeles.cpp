@@ -1,5 +1,6 @@
 #include "text/modeles.h"
 
+#include <cstring>
 #include <fstream>
 #include <istream>
 
@@ -14,17 +15,20 @@ LectureBibliotheque Lit_bibliotheque(std::istream& flux, ListeModeles& liste, in
   if (n < 1) return LectureBibliotheque::Vide;
   int32_t traitements = 0;
   if (!Lit_int32(flux, traitements)) return LectureBibliotheque::Probleme;
-  // Records are read one by one: a false count cannot allocate more than the
-  // stream holds.
+  // Records are read one by one, up to the first incomplete one: a false
+  // count cannot allocate more than the stream holds, and the complete
+  // records before a cut are kept. Bytes after the last record are ignored.
   ListeModeles lus;
   for (int32_t k = 0; k < n; ++k) {
+    char nom[LG_NOM];
     Modele m;
-    if (!Lit_nom(flux, m.Nom) || !Lit_int32(flux, m.Utilisation) ||
+    if (!flux.read(nom, LG_NOM) || !Lit_int32(flux, m.Utilisation) ||
         !flux.read(reinterpret_cast<char*>(m.Masque.data()), NB_CASES))
-      return LectureBibliotheque::Probleme;
+      break;
+    // A name field without its NUL keeps its first characters.
+    Copie_nom(m.Nom, std::string_view(nom, strnlen(nom, LG_NOM - 1)));
     lus.push_back(m);
   }
-  if (!Fin_flux(flux)) return LectureBibliotheque::Probleme;
   liste = std::move(lus);
   NbTraitements = traitements;
   return LectureBibliotheque::Lue;

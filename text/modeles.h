@@ -30,8 +30,9 @@ constexpr int TAILLE_MODELE = LG_NOM + 4 + NB_CASES;  // 88 bytes on disk
 enum class LectureBibliotheque { Lue, Vide, Probleme };
 
 // Reads a whole library from the stream. The list and the counter are only
-// filled when it is Lue: the count is at least 1, the counter and exactly that
-// many complete records follow (each name with its NUL), and nothing else.
+// filled when it is Lue: a count of at least 1 and the counter, then the
+// complete records up to the count or to the first incomplete one (there may
+// be none); a name field without NUL keeps its first three characters.
 LectureBibliotheque Lit_bibliotheque(std::istream& flux, ListeModeles& liste, int32_t& NbTraitements);
 
 // The bytes of a library file holding the first N models of the list
