@@ -4,6 +4,7 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -85,14 +86,15 @@ ErreurBmp Lit_plan(std::istream& flux, uint64_t taille_flux, const EnteteFichier
   if (i.Taille != TAILLE_ENTETE_INFO) return ErreurBmp::Erronee;
   if (i.Hauteur < 0 || i.Hauteur > COTE_MAX) return ErreurBmp::Erronee;  // top-down rows included
   if (i.Largeur <= 0 || i.Largeur > COTE_MAX) return ErreurBmp::Erronee;
-  if (f.Decalage < static_cast<uint32_t>(DEBUT_PIXELS) || f.Taille < f.Decalage)
+  // The pixels run from the offset the header gives to the file size it
+  // gives, and must lie within the stream.
+  if (f.Decalage < static_cast<uint32_t>(DEBUT_PIXELS) || f.Taille < f.Decalage || f.Taille > taille_flux)
     return ErreurBmp::Erronee;
   const uint64_t taille_pixels = f.Taille - f.Decalage;
   const uint64_t nb_octets = taille_pixels / static_cast<uint64_t>(i.Hauteur);
   if (nb_octets == 0 || nb_octets * 8 > static_cast<uint64_t>(COTE_MAX) ||
       nb_octets * 8 < static_cast<uint64_t>(i.Largeur))
     return ErreurBmp::Erronee;
-  if (DEBUT_PIXELS + taille_pixels > taille_flux) return ErreurBmp::Erronee;
 
   Plan p;
   p.Fichier = f;
@@ -103,6 +105,9 @@ ErreurBmp Lit_plan(std::istream& flux, uint64_t taille_flux, const EnteteFichier
   Code_info(i, p.Entete.data());
   if (!flux.read(reinterpret_cast<char*>(p.Entete.data() + TAILLE_ENTETE_INFO), TAILLE_COULEURS))
     return ErreurBmp::Erronee;
+  // Whatever lies between the colour table and the pixels is skipped.
+  const uint64_t ecart = f.Decalage - DEBUT_PIXELS;
+  if (ecart > 0 && !flux.ignore(static_cast<std::streamsize>(ecart))) return ErreurBmp::Erronee;
   p.Pixels.assign(taille_pixels, 0);
   if (!flux.read(reinterpret_cast<char*>(p.Pixels.data()), static_cast<std::streamsize>(taille_pixels)))
     return ErreurBmp::Erronee;
@@ -123,6 +128,10 @@ bool Ecrit_bmp(const Plan& plan, std::ostream& flux) {
   if (plan.Entete.size() > TAILLE_ENTETE_INFO)
     flux.write(reinterpret_cast<const char*>(plan.Entete.data() + TAILLE_ENTETE_INFO),
                static_cast<std::streamsize>(plan.Entete.size() - TAILLE_ENTETE_INFO));
+  // The pixels go at the offset the header gives, the gap before it zeroed.
+  const uint64_t ecrits = TAILLE_ENTETE_FICHIER + std::max<size_t>(plan.Entete.size(), TAILLE_ENTETE_INFO);
+  if (plan.Fichier.Decalage > ecrits) flux.write(std::string(plan.Fichier.Decalage - ecrits, '\0').data(),
+                                                 static_cast<std::streamsize>(plan.Fichier.Decalage - ecrits));
   flux.write(reinterpret_cast<const char*>(plan.Pixels.data()),
              static_cast<std::streamsize>(plan.Pixels.size()));
   flux.flush();

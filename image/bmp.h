@@ -16,13 +16,15 @@ enum class ErreurBmp { Aucune, Erronee, NonBinaire };
 // Reads the two headers; false when the 54 bytes are not there.
 bool Lit_entetes(std::istream& flux, EnteteFichier& fichier, EnteteInfo& info);
 
-// Checks the headers against the stream's length, then reads the colour table
-// and the pixels (which are taken to follow the colour table) into the plane
-// and whitens its frame. On failure the plane is left untouched.
+// Checks the headers against the stream's length (the pixels, from the offset
+// the file header gives up to the file size it gives, must lie within it),
+// then reads the colour table and the pixels into the plane and whitens its
+// frame. On failure the plane is left untouched.
 ErreurBmp Lit_plan(std::istream& flux, uint64_t taille_flux, const EnteteFichier& fichier,
                    const EnteteInfo& info, Plan& plan);
 
-// Writes the file header, the info header, the colour table and the pixels.
+// Writes the file header, the info header, the colour table and the pixels
+// at the offset the file header gives (zeros in between).
 bool Ecrit_bmp(const Plan& plan, std::ostream& flux);
 
 // A blank plane (all background) of the given size with the headers a 1-bit

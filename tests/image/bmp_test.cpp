@@ -154,6 +154,53 @@ TEST(LectureBmp, FichiersRefuses) {
   EXPECT_EQ(b.con.Boites, std::vector<Boite>{erronee});
 }
 
+TEST(LectureBmp, PixelsAuDecalageDeLEntete) {
+  Banc b(PARAM);
+  Plan p = Cree_plan(20, 12);
+  for (int32_t x = 8; x < 16; ++x) Ecrit_pixel(x, 5, 1, p);
+  ASSERT_TRUE(Sauve_plan(b.rep.Chemin("bon.bmp"), p));
+  const std::string bon = Lit_fichier(b.rep.Chemin("bon.bmp"));
+  ASSERT_EQ(bon.size(), 62u + 48u);
+
+  // Six bytes of ink between the colour table and the pixels, the offset
+  // saying 68: they are skipped, the drawing reads as before.
+  std::string decale = bon.substr(0, 62) + std::string(6, '\0') + bon.substr(62);
+  Modifie32(decale, 2, 68 + 48);
+  Modifie32(decale, 10, 68);
+  Ecrit_fichier(b.rep.Chemin("decale.bmp"), decale);
+  Document doc;
+  ASSERT_TRUE(Ouvre_document(b.ctx, doc, b.rep.Chemin("decale.bmp")));
+  EXPECT_TRUE(b.con.Boites.empty());
+  Document ref;
+  ASSERT_TRUE(Ouvre_document(b.ctx, ref, b.rep.Chemin("bon.bmp")));
+  EXPECT_EQ(doc.Plan1.Pixels, ref.Plan1.Pixels);
+  EXPECT_EQ(Pixels_encre(doc.Plan1).size(), 8u);
+  // Plan 2 keeps the input's headers: its pixels go at 68, zeros before.
+  Ecrit_pixel(9, 3, 1, doc.Plan2);
+  ASSERT_TRUE(Sauve_Plan2(b.con, doc, b.rep.Chemin("p2.bmp")));
+  const std::string p2 = Lit_fichier(b.rep.Chemin("p2.bmp"));
+  ASSERT_EQ(p2.size(), decale.size());
+  EXPECT_EQ(p2.substr(0, 62), decale.substr(0, 62));
+  EXPECT_EQ(p2.substr(62, 6), std::string(6, '\0'));
+  Document relu;
+  ASSERT_TRUE(Ouvre_document(b.ctx, relu, b.rep.Chemin("p2.bmp")));
+  EXPECT_EQ(Pixels_encre(relu.Plan1), Pixels({{9, 3}}));
+
+  // Pixels said to start far beyond the end of the file (the size moved
+  // with them), or to end one byte past it: refused, nothing read.
+  for (uint32_t decalage : {62u + 1000000u, 63u}) {
+    std::string loin = bon;
+    Modifie32(loin, 10, decalage);
+    Modifie32(loin, 2, decalage + 48);
+    Ecrit_fichier(b.rep.Chemin("loin.bmp"), loin);
+    b.con.Boites.clear();
+    Document d;
+    EXPECT_FALSE(Ouvre_document(b.ctx, d, b.rep.Chemin("loin.bmp"))) << decalage;
+    EXPECT_EQ(b.con.Boites, std::vector<Boite>({{"Erreur", "Fichier BMP erroné !"}})) << decalage;
+    EXPECT_FALSE(d.Ouvert());
+  }
+}
+
 TEST(LectureBmp, ResolutionLueUneFoisParExecution) {
   Banc b;  // no param.dat yet
   ASSERT_TRUE(Sauve_plan(b.rep.Chemin("a.bmp"), Plan_noir()));
