@@ -28,7 +28,7 @@ struct Document {
   int32_t NbGraphes = 0;  // runs of the stroke-graph stages on this document
   Arcs ListeArcs;         // the stroke graph, in creation order
   Symboles ListeSymboles;
-  int32_t NbZones = 0;
+  uint16_t NbZones = 0;  // character zones made by the last grouping
 
   Document() = default;
   // PlanCourant points into the document itself: it is never copied or moved.
