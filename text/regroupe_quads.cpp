@@ -37,10 +37,11 @@ uint32_t Racine_haute(uint32_t d2) {
 
 // The candidates not yet taken, numbered in list order, searched for the one
 // whose centre is nearest to a point: smallest squared distance, the smallest
-// number among equals. A grid narrows the search when every distance between
-// the centres and (0,0) fits below DEPART without wrapping; otherwise, and
-// whenever the rings of cells cost more than the remaining candidates, the
-// remaining ones are scanned in order.
+// number among equals. When every distance between the centres and (0,0)
+// fits below DEPART without wrapping, a grid narrows the search, and the
+// searches from (0,0), which open every group, follow one order sorted once.
+// Otherwise, and whenever the rings of cells cost more than the remaining
+// candidates, the remaining ones are scanned in order.
 class Voisinage {
  public:
   explicit Voisinage(const std::vector<Extremite>& centres)
@@ -56,19 +57,37 @@ class Voisinage {
     if (ex * ex + ey * ey >= static_cast<int64_t>(DEPART)) return;
     grille_.emplace(b, centres.size());
     for (uint32_t i = 0; i < n; ++i) grille_->Ajoute(i, centres[i].x, centres[i].y);
+    pris_.assign(n, 0);
+    depuis_origine_.resize(n);
+    for (uint32_t i = 0; i < n; ++i) depuis_origine_[i] = i;
+    std::sort(depuis_origine_.begin(), depuis_origine_.end(), [&](uint32_t a, uint32_t c) {
+      const uint32_t da = Distance2({0, 0}, centres[a]), dc = Distance2({0, 0}, centres[c]);
+      return da != dc ? da < dc : a < c;
+    });
   }
 
   bool Vide() const { return restants_ == 0; }
   uint32_t Premier() const { return premier_; }
 
   // The nearest remaining candidate and its squared distance; -1 and DEPART
-  // when no distance is below DEPART.
-  int64_t Plus_proche(Extremite p, uint32_t& d2) const {
-    return grille_ ? Cherche_grille(p, d2) : Cherche_liste(p, d2);
+  // when no distance is below DEPART. The search may stop, returning -1 and
+  // DEPART, once it knows that no candidate lies within the given radius.
+  int64_t Plus_proche(Extremite p, uint32_t& d2, uint64_t rayon) {
+    if (!grille_) return Cherche_liste(p, d2);
+    if (p.x == 0 && p.y == 0) {
+      while (pris_[depuis_origine_[curseur_]]) ++curseur_;
+      const uint32_t i = depuis_origine_[curseur_];
+      d2 = Distance2(p, centres_[i]);
+      return i;
+    }
+    return Cherche_grille(p, d2, rayon);
   }
 
   void Retire(uint32_t i) {
-    if (grille_) grille_->Retire(i, centres_[i].x, centres_[i].y);
+    if (grille_) {
+      grille_->Retire(i, centres_[i].x, centres_[i].y);
+      pris_[i] = 1;
+    }
     const uint32_t s = suivant_[i], p = precedent_[i];
     if (p == FIN)
       premier_ = s == centres_.size() ? FIN : s;
@@ -94,8 +113,9 @@ class Voisinage {
 
   // Rings of cells around the point's cell. A centre in ring k lies at least
   // (k - 1) x pas + 1 away, so once rings 0..r are seen, a best squared
-  // distance below (r x pas + 1)^2 cannot be equalled further out.
-  int64_t Cherche_grille(Extremite p, uint32_t& d2) const {
+  // distance below (r x pas + 1)^2 cannot be equalled further out, and
+  // nothing further out lies within a radius below r x pas + 1.
+  int64_t Cherche_grille(Extremite p, uint32_t& d2, uint64_t rayon) const {
     const GrilleCellules& g = *grille_;
     const int64_t c = g.Colonne(p.x), l = g.Ligne(p.y);
     const auto hors = [](int64_t v, int64_t n) { return v < 0 ? -v : (v >= n ? v - (n - 1) : 0); };
@@ -109,10 +129,9 @@ class Voisinage {
         const uint32_t d = Distance2(p, centres_[i]);
         if (d < meilleure || (d == meilleure && i < choix)) meilleure = d, choix = i;
       });
-      if (choix >= 0) {
-        const int64_t borne = r * g.Pas() + 1;
-        if (static_cast<int64_t>(meilleure) < borne * borne) break;
-      }
+      const int64_t borne = r * g.Pas() + 1;
+      if (choix >= 0 && static_cast<int64_t>(meilleure) < borne * borne) break;
+      if (static_cast<uint64_t>(borne) > rayon) break;
       if (travail > static_cast<int64_t>(restants_) + 16) return Cherche_liste(p, d2);
     }
     d2 = meilleure;
@@ -124,6 +143,9 @@ class Voisinage {
   uint32_t premier_ = FIN;
   size_t restants_;
   std::optional<GrilleCellules> grille_;
+  std::vector<uint8_t> pris_;
+  std::vector<uint32_t> depuis_origine_;  // by distance from (0,0), then number
+  size_t curseur_ = 0;                    // the first of them not yet taken
 };
 
 }  // namespace
@@ -159,8 +181,9 @@ int32_t Regroupe_quads(Console& con, const Document& doc, ListeCandidats& liste,
   Extremite courant{0, 0};
   bool separateur = true;
   while (!voisins->Vide()) {
+    // Within a group only a candidate at most limite away can be taken.
     uint32_t d2 = DEPART;
-    int64_t i = voisins->Plus_proche(courant, d2);
+    int64_t i = voisins->Plus_proche(courant, d2, separateur ? UINT64_MAX : limite);
     if (separateur || Racine_haute(d2) <= limite) {
       // No centre measurable below DEPART (about 46341 pixels away): the
       // first remaining candidate is taken, so the chaining always ends.
