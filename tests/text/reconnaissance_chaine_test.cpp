@@ -151,34 +151,22 @@ TEST(DessineTexte, ContoursEtTextes) {
                          Lu("A", "", -1, 150, 10, 170, 30), Lu("", "", 4, 150, 50, 190, 90)};
   Ecrit_pixel(80, 80, 1, doc.Plan2);
   Dessine_texte(b.ctx, doc, zones, false);
-  EXPECT_EQ(Lit_pixel(80, 80, doc.Plan2), 1);  // not cleared
-  // Recognised: the text only, its first cell 4 x 4 pixels of ink at (12, 12).
-  EXPECT_EQ(Lit_pixel(12, 12, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(15, 15, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(16, 12, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(10, 10, doc.Plan2), 0);
-  // Doubtful: the outline, corners (xmin, ymax) and (xmax, ymin) left out,
-  // then the opaque 32 x 40 glyph box from (102, 12) over its right and
-  // bottom sides.
-  EXPECT_EQ(Lit_pixel(100, 10, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(119, 10, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(120, 10, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(120, 11, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(120, 12, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(120, 30, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(100, 29, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(100, 30, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(101, 30, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(110, 30, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(102, 12, doc.Plan2), 1);
-  // Unrecognised: the outline only.
-  EXPECT_EQ(Lit_pixel(150, 29, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(150, 30, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(170, 10, doc.Plan2), 0);
-  EXPECT_EQ(Lit_pixel(170, 30, doc.Plan2), 1);
-  EXPECT_EQ(Lit_pixel(152, 12, doc.Plan2), 0);
-  // A doubtful zone with no name: its outline.
-  EXPECT_EQ(Lit_pixel(190, 89, doc.Plan2), 1);
+  struct Point {
+    int32_t x, y;
+    int encre;
+  };
+  const Point points[] = {
+      {80, 80, 1},  // not cleared
+      // Recognised: the text only, its first cell 4 x 4 pixels of ink at (12, 12).
+      {12, 12, 1}, {15, 15, 1}, {16, 12, 0}, {10, 10, 0},
+      // Doubtful: the outline, corners (xmin, ymax) and (xmax, ymin) left
+      // out, then the opaque 32 x 40 glyph box from (102, 12) over its right
+      // and bottom sides.
+      {100, 10, 1}, {119, 10, 1}, {120, 10, 0}, {120, 11, 1}, {120, 12, 0}, {120, 30, 0}, {100, 29, 1},
+      {100, 30, 0}, {101, 30, 1}, {110, 30, 0}, {102, 12, 1},
+      // Unrecognised: the outline only. Doubtful with no name: its outline.
+      {150, 29, 1}, {150, 30, 0}, {170, 10, 0}, {170, 30, 1}, {152, 12, 0}, {190, 89, 1}};
+  for (const Point& p : points) EXPECT_EQ(Lit_pixel(p.x, p.y, doc.Plan2), p.encre) << p.x << "," << p.y;
   // The old pixel, the two glyph cells (16 each), the doubtful outline
   // (78 pixels) less the 37 under the glyph box, the outlines of 20 and 40.
   EXPECT_EQ(Pixels_encre(doc.Plan2).size(), 1u + 16 + 16 + (78 - 37) + 78 + 158);
