@@ -5,6 +5,7 @@
 #include "console/parametre.h"
 #include "image/document.h"
 #include "image/operations_plan.h"
+#include "text/localisation.h"
 #include "vecto/analyse_vecteurs.h"
 #include "vecto/contours.h"
 #include "vecto/fusion_quads.h"
@@ -27,4 +28,17 @@ void Chaine_representation(Contexte& ctx, Document& doc) {
     Nettoyage(doc, 5);
   }
   ctx.Con.Bip_Message();
+}
+
+void Chaine_zones_texte(Contexte& ctx, Document& doc) {
+  if (doc.Ouvert()) {
+    doc.Caracteres.clear();
+    Localise_car(ctx, doc);
+    Reconnait_texte(ctx, doc, Etape_texte::Complete);
+  }
+  ctx.Con.Bip_Message();
+}
+
+void Chaine_reconnaissance(Contexte& ctx, Document& doc, Etape_texte etape) {
+  if (doc.Ouvert()) Reconnait_texte(ctx, doc, etape);
 }

@@ -1,9 +1,19 @@
 // The processing chains, as the buttons of the main window and vrix-batch run them.
 #pragma once
 
+#include "text/reconnaissance.h"
+
 struct Contexte;
 struct Document;
 
 // "Représentation": contours, vector fusion, quadrilaterals, sorting and
 // fusion, clean-up. Ends with the message beep, document or not.
 void Chaine_representation(Contexte& ctx, Document& doc);
+
+// "Zones Texte": a new candidate list (the old one is dropped), character
+// localisation, then the recognition chain. Ends with the message beep.
+void Chaine_zones_texte(Contexte& ctx, Document& doc);
+
+// "&Reconnaître" and the step commands of "&Etape Par Etape": the
+// recognition chain, or the prefix of it that the step names.
+void Chaine_reconnaissance(Contexte& ctx, Document& doc, Etape_texte etape);

@@ -1,35 +1,40 @@
-// vrix-batch: runs a processing chain on many BMP files without a window.
+// vrix-batch: runs stage commands on many BMP files without a window.
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "app/chaines.h"
+#include "batch/commandes.h"
+#include "batch/sorties.h"
 #include "console/console_texte.h"
 #include "console/contexte.h"
 #include "image/document.h"
-#include "image/operations_plan.h"
-#include "vecto/sauve_vectorisation.h"
+#include "text/police.h"
 
 namespace {
 
 const char* const USAGE =
-    "usage: vrix-batch [-d DIR] [-o DIR] [-c representation] [-v] IMAGE.bmp...\n"
+    "usage: vrix-batch [-d DIR] [-o DIR] [-c COMMAND[,COMMAND...]] [-v] IMAGE.bmp...\n"
     "  -d DIR   working directory, where param.dat and the libraries are read (default: .)\n"
-    "  -o DIR   where the results are written (default: beside each image)\n"
-    "  -c NAME  the chain to run: representation (default)\n"
+    "  -o DIR   where the results are written (default: beside each image; created when missing)\n"
+    "  -c LIST  the stage commands run in that order on each image (default: representation):\n"
+    "           representation  the chain \"Représentation\" (vectors, strokes, components)\n"
+    "           zones           \"Zones Texte\": character localisation, then recognition\n"
     "  -v       copy the operator log to standard error as it is written\n"
     "  -h       this help\n"
-    "For each IMAGE.bmp, writes NAME.vecto.vrx (the vectorisation results) and\n"
-    "NAME.plan2.bmp (the work plane after the chain).\n";
+    "For each IMAGE.bmp, writes NAME.vecto.vrx (the vectorisation results), NAME.plan2.bmp\n"
+    "(the work plane after the last command) and, once a command past representation ran,\n"
+    "NAME.vrx (the symbols file: the recognised text zones).\n";
 
 struct Options {
   std::string Repertoire = ".";
   std::string Sortie;
   std::string Chaine = "representation";
+  std::vector<const Commande_batch*> Commandes;
   bool Bavard = false;
   std::vector<std::string> Images;
 };
@@ -55,8 +60,9 @@ Analyse_ligne Analyse(int argc, char** argv, Options& o) {
       o.Images.push_back(a);
     }
   }
-  if (o.Chaine != "representation") {
-    std::cerr << "vrix-batch: unknown chain " << o.Chaine << "\n";
+  std::string inconnu;
+  if (!Lit_commandes(o.Chaine, o.Commandes, inconnu)) {
+    std::cerr << "vrix-batch: unknown command \"" << inconnu << "\" (commands: " << Noms_commandes() << ")\n";
     return Analyse_ligne::Erreur;
   }
   if (o.Images.empty()) {
@@ -64,22 +70,6 @@ Analyse_ligne Analyse(int argc, char** argv, Options& o) {
     return Analyse_ligne::Erreur;
   }
   return Analyse_ligne::Ok;
-}
-
-// The outputs' stem: DIR/NAME, or the image's own path less its ".bmp".
-std::string Racine_sortie(const std::string& image, const std::string& sortie) {
-  std::string nom = Nom_sans_repertoire(image);
-  std::string racine = image;
-  auto sans_bmp = [](std::string& s) {
-    if (s.size() >= 4) {
-      std::string ext = s.substr(s.size() - 4);
-      for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      if (ext == ".bmp") s.resize(s.size() - 4);
-    }
-  };
-  sans_bmp(nom);
-  sans_bmp(racine);
-  return sortie.empty() ? racine : sortie + "/" + nom;
 }
 
 void Barre(size_t fait, size_t total) {
@@ -108,7 +98,12 @@ int main(int argc, char** argv) {
   ConsoleTexte con;
   con.CopieBoites = &std::cerr;
   if (o.Bavard) con.CopieLog = &std::cerr;
-  Contexte ctx(con, o.Repertoire);
+  if (!o.Sortie.empty()) {
+    std::error_code ec;
+    std::filesystem::create_directories(o.Sortie, ec);
+  }
+  bool analyse = false;
+  for (const Commande_batch* c : o.Commandes) analyse = analyse || c->Analyse;
   const bool plusieurs = o.Images.size() > 1;
   const bool terminal = isatty(STDERR_FILENO) == 1 && !o.Bavard;
   int statut = 0;
@@ -117,13 +112,16 @@ int main(int argc, char** argv) {
     const std::string& image = o.Images[i];
     const auto debut = std::chrono::steady_clock::now();
     if (plusieurs && terminal) Barre(i, o.Images.size());
+    // Every image is a run of its own: its results never depend on the
+    // images before it.
+    con.Log.clear();
+    Contexte ctx(con, o.Repertoire);
+    Charge_police_initiale(ctx);
     Document doc;
     bool ok = Ouvre_document(ctx, doc, image);
     if (ok) {
-      Chaine_representation(ctx, doc);
-      const std::string racine = Racine_sortie(image, o.Sortie);
-      ok = Sauve_vectorisation(con, racine + ".vecto.vrx", doc);
-      ok = Sauve_Plan2(con, doc, racine + ".plan2.bmp") && ok;
+      for (const Commande_batch* c : o.Commandes) c->Lance(ctx, doc);
+      ok = Sauve_resultats(con, doc, Racine_sortie(image, o.Sortie), analyse);
     }
     if (!ok) statut = 1;
     if (plusieurs) {

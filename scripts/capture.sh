@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual X display, opens a sample drawing, runs
-# "Représentation", draws the contour vectors and the stroke axes, shows Plan 2
-# and saves the window as a PNG image.
-#   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png]   (default: samples/formule.bmp, out/vrix.png)
+# "Représentation", then either draws the contour vectors and the stroke axes
+# (vecteurs, the default) or runs "Zones Texte" (zones: the recognised text),
+# shows Plan 2 and saves the window as a PNG image.
+#   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png] [vecteurs|zones]
+#   (default: samples/formule.bmp, out/vrix.png, vecteurs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 racine=$PWD
@@ -14,5 +16,5 @@ cmake --build build -j2 --target vrix vrix_capture
 mkdir -p "$(dirname "$sortie")"
 # The data files are read from the directory the window starts in.
 cd data
-xvfb-run -a -s "-screen 0 1280x900x24" "$racine/build/tests/qt/vrix_capture" "$image" "$sortie"
+xvfb-run -a -s "-screen 0 1280x900x24" "$racine/build/tests/qt/vrix_capture" "$image" "$sortie" "${3:-vecteurs}"
 echo "$sortie"

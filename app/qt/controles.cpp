@@ -56,6 +56,8 @@ void VueImage::mouseMoveEvent(QMouseEvent* evenement) {
 void VueImage::mouseReleaseEvent(QMouseEvent* evenement) {
   const QPoint p = evenement->position().toPoint();
   Main1->ImageW1MouseUp(p.x(), p.y());
+  // A click is a left press released over the image.
+  if (evenement->button() == Qt::LeftButton && rect().contains(p)) Main1->ImageW1Click();
 }
 
 PanneauBouton::PanneauBouton(const QString& libelle, QWidget* parent) : QLabel(libelle, parent) {

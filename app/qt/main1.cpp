@@ -23,8 +23,11 @@
 #include "app/chaines.h"
 #include "app/qt/controles.h"
 #include "app/qt/saisie.h"
+#include "display/dessin_caracteres.h"
 #include "display/dessin_primitives.h"
+#include "display/dessine_texte.h"
 #include "image/operations_plan.h"
+#include "text/info_zone.h"
 #include "text/police.h"
 #include "vecto/pretraitements.h"
 #include "vecto/sauve_vectorisation.h"
@@ -83,7 +86,7 @@ void TMain1::Cree_controles() {
   boutons->setSpacing(2);
   colonne->addWidget(GroupBoxBtns);
   Ajoute_bouton("Représentation", "vectorisation1", 25, &TMain1::vectorisation1Click);
-  Ajoute_bouton("Zones Texte", "Texte1", 25, nullptr);
+  Ajoute_bouton("Zones Texte", "Texte1", 25, &TMain1::Texte1Click);
   Ajoute_bouton("Redessine", "Redraw", 29, nullptr);
   Ajoute_bouton("Liaisons multiples", "LiaisonsB1", 25, nullptr);
   Ajoute_bouton("Polygones", "PolygonesB1", 25, nullptr);
@@ -214,16 +217,16 @@ void TMain1::Cree_menus() {
   Ajoute(primitives, "&Quadrilatères", &TMain1::Quadrilatres2Click);
   Ajoute(primitives, "&Comp. Connexes", &TMain1::CompConnexes2Click);
   Ajoute(primitives, "&Squelette", &TMain1::Squelette1Click);
-  Ajoute(primitives, "Comp.Texte", nullptr);
+  Ajoute(primitives, "Comp.Texte", &TMain1::CompTexte1Click);
   Ajoute(primitives, "Graphe", nullptr);
   Ajoute(primitives, "Graphe sélectif", nullptr);
   Ajoute(primitives, "Quad. séléctifs", &TMain1::Quadslctifs1Click);
 
   QMenu* resultats = barre->addMenu(QString::fromUtf8("&Résultats"));
-  Ajoute(resultats, "&Textes (zones)", nullptr);
+  Ajoute(resultats, "&Textes (zones)", &TMain1::Textes1Click);
   Ajoute(resultats, "&Courbes", &TMain1::Courbes2Click);
   Ajoute(resultats, "&Symboles", nullptr);
-  Ajoute(resultats, "Texte &Reconnu", nullptr);
+  Ajoute(resultats, "Texte &Reconnu", &TMain1::TexteReconnuClick);
   Ajoute(resultats, "S&auvegarder symboles", nullptr)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   Ajoute(resultats, "Sauvegader vectorisation", &TMain1::Sauvegadervectorisation1Click);
 
@@ -232,19 +235,19 @@ void TMain1::Cree_menus() {
   Ajoute(parametres, "&Modifier", &TMain1::Rien);
 
   QMenu* texte = barre->addMenu("&Texte");
-  Ajoute(texte, "&Reconnaître", nullptr);
+  Ajoute(texte, "&Reconnaître", &TMain1::ReconnaitreClick);
   QMenu* anciennes = texte->addMenu(QString::fromUtf8("&Anciennes Méthodes"));
   Ajoute(anciennes, "&Reconnaître", nullptr);
   Ajoute(anciennes, "&Ajouter aux modèles", nullptr);
   Ajoute(anciennes, "Re-&Créer les Modèles", nullptr);
   QMenu* etapes = texte->addMenu("&Etape Par Etape");
-  Ajoute(etapes, "&Reconnaîssance Pure", nullptr);
-  Ajoute(etapes, "&Découpe Zone Doubles", nullptr);
-  Ajoute(etapes, "Réduction du D&oute", nullptr);
-  Ajoute(etapes, "Regroupement par &Zone", nullptr);
-  Ajoute(etapes, "Détection des &Chiffres", nullptr);
-  Ajoute(etapes, "&Analyse", nullptr);
-  Ajoute(etapes, "&Prépare Fichier De Sortie", nullptr);
+  Ajoute(etapes, "&Reconnaîssance Pure", &TMain1::ReconnaissancePureClick);
+  Ajoute(etapes, "&Découpe Zone Doubles", &TMain1::DecoupeZoneDoublesClick);
+  Ajoute(etapes, "Réduction du D&oute", &TMain1::ReductionduDouteClick);
+  Ajoute(etapes, "Regroupement par &Zone", &TMain1::RegroupementparZoneClick);
+  Ajoute(etapes, "Détection des &Chiffres", &TMain1::DetectiondesChiffresClick);
+  Ajoute(etapes, "&Analyse", &TMain1::AnalyseClick);
+  Ajoute(etapes, "&Prépare Fichier De Sortie", &TMain1::PerpareFichierDeSortieClick);
   QMenu* modeles = texte->addMenu(QString::fromUtf8("&Modèles"));
   Ajoute(modeles, "&Bibliothèque...", nullptr);
   Ajoute(modeles, "&Fusionner", nullptr);
@@ -539,6 +542,32 @@ void TMain1::Aide2Click() { Info_Box("Pas d'aide en ligne pour l'instant ! Consu
 
 void TMain1::vectorisation1Click() { Chaine_representation(Ctx, Doc); }
 
+void TMain1::Texte1Click() { Chaine_zones_texte(Ctx, Doc); }
+
+void TMain1::CompTexte1Click() {
+  if (!Doc.Ouvert()) return;
+  Dessin_CC(*this, Doc, Doc.ZonesTexte);
+  Dessin_quads(*this, Doc, Doc.QuadsTexte);
+  Bip_Message();
+}
+
+void TMain1::Textes1Click() {
+  if (Doc.Ouvert()) Dessin_caracteres(*this, Doc, Doc.ZonesTexte);
+}
+
+void TMain1::TexteReconnuClick() {
+  if (Doc.Ouvert()) Dessine_texte(Ctx, Doc, Doc.ZonesTexte, false);
+}
+
+void TMain1::ReconnaitreClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Complete); }
+void TMain1::ReconnaissancePureClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Pure); }
+void TMain1::DecoupeZoneDoublesClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Decoupe); }
+void TMain1::ReductionduDouteClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Reduction); }
+void TMain1::RegroupementparZoneClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Regroupement); }
+void TMain1::DetectiondesChiffresClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Chiffres); }
+void TMain1::AnalyseClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Analyse); }
+void TMain1::PerpareFichierDeSortieClick() { Chaine_reconnaissance(Ctx, Doc, Etape_texte::Complete); }
+
 // View controls: live even while a stage runs.
 
 void TMain1::Plan2_1Click() {
@@ -576,5 +605,12 @@ void TMain1::ImageW1MouseMove(int X, int Y) {
 void TMain1::ImageW1MouseUp(int X, int Y) {
   Commande([this, X, Y] {
     if (Point_encre(Doc, VueP, X, Y)) FormPaint();
+  });
+}
+
+// The zones under the point last reported by the mouse.
+void TMain1::ImageW1Click() {
+  Commande([this] {
+    if (Doc.Ouvert()) Info_zone(Ctx, Doc, VueP.PointSourisX, VueP.PointSourisY);
   });
 }

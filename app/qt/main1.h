@@ -109,12 +109,25 @@ class TMain1 : public QMainWindow, public Console {
   void VrixVersion11Click();
   void Aide2Click();
   void vectorisation1Click();
+  void Texte1Click();
+  void CompTexte1Click();
+  void Textes1Click();
+  void TexteReconnuClick();
+  void ReconnaitreClick();
+  void ReconnaissancePureClick();
+  void DecoupeZoneDoublesClick();
+  void ReductionduDouteClick();
+  void RegroupementparZoneClick();
+  void DetectiondesChiffresClick();
+  void AnalyseClick();
+  void PerpareFichierDeSortieClick();
   void Plan2_1Click();
   void StopP1Click();
   void HorzScrollBarScroll(int position);
   void VertScrollBarScroll(int position);
   void ImageW1MouseMove(int X, int Y);
   void ImageW1MouseUp(int X, int Y);
+  void ImageW1Click();
 
   struct Entree {
     QObject* Objet;  // an action or a button

@@ -45,5 +45,25 @@ TEST(Batch, StatutsEtMessages) {
   EXPECT_EQ(Lit_fichier(b.rep.Chemin("res/a.vecto.vrx")),
             " - Resultats Vectorisation : " + b.rep.Chemin("res") + "/a.vecto.vrx - \n - (Image a.bmp) - \n"
             " -===================-\n\n");
-  EXPECT_EQ(Lance("-c totale " + b.rep.Chemin("a.bmp"), b.rep), 2);
+  EXPECT_FALSE(std::filesystem::exists(b.rep.Chemin("res/a.vrx")));
+  EXPECT_EQ(Lance("-c representation,bidon " + b.rep.Chemin("a.bmp"), b.rep), 2);
+  EXPECT_NE(Lit_fichier(b.rep.Chemin("err")).find("unknown command \"bidon\" (commands: representation, zones"),
+            std::string::npos);
+}
+
+TEST(Batch, ZonesTexteEcritLeFichierDeSymboles) {
+  // On a sample with labels, into a result directory that does not exist yet:
+  // the three files, the symbols file naming the result and the image as given.
+  RepertoireTemporaire rep;
+  const std::string image = VRIX_SOURCE "/samples/acide_hydroxybenzoique.bmp";
+  const std::string sortie = rep.Chemin("r/s");
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " -c representation,zones " + image, rep), 0);
+  const std::string vrx = Lit_fichier(sortie + "/acide_hydroxybenzoique.vrx");
+  EXPECT_EQ(vrx.substr(0, vrx.find("\n#Texte#")),
+            " - Fichier Resultats : " + sortie + "/acide_hydroxybenzoique.vrx - \n - (Image " + image +
+                ") - \n -===================-\n\n");
+  EXPECT_NE(vrx.find("\n#Texte#\nNom="), std::string::npos);
+  EXPECT_FALSE(Lit_fichier(sortie + "/acide_hydroxybenzoique.vecto.vrx").empty());
+  EXPECT_FALSE(Lit_fichier(sortie + "/acide_hydroxybenzoique.plan2.bmp").empty());
+  EXPECT_EQ(Lit_fichier(rep.Chemin("err")), "");
 }

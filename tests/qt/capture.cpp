@@ -1,11 +1,14 @@
-// Opens a drawing in the main window, runs "Représentation", draws the
-// contour vectors and the stroke axes, shows Plan 2 and saves the window as a PNG image.
-//   vrix_capture IMAGE.bmp SORTIE.png   (run from a directory holding param.dat)
+// Opens a drawing in the main window and saves the window as a PNG image
+// after one of these scenes, Plan 2 shown:
+//   vecteurs  "Représentation", then the contour vectors and the stroke axes drawn;
+//   zones     "Représentation", then "Zones Texte": the recognised text.
+//   vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones]   (run from a directory holding the data files)
 #include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
 #include <QToolButton>
 #include <cstdio>
+#include <cstring>
 
 #include "app/qt/main1.h"
 #include "app/qt/saisie.h"
@@ -13,8 +16,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png\n");
+  const bool zones = argc == 4 && std::strcmp(argv[3], "zones") == 0;
+  if (argc < 3 || argc > 4 || (argc == 4 && !zones && std::strcmp(argv[3], "vecteurs") != 0)) {
+    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones]\n");
     return 2;
   }
   Ferme_boites boites;
@@ -27,8 +31,12 @@ int main(int argc, char* argv[]) {
 
   main1.Open(QString::fromLocal8Bit(argv[1]));
   main1.findChild<QAbstractButton*>("vectorisation1")->click();
-  Action(&main1, "&Vecteurs")->trigger();
-  Action(&main1, "&Squelette")->trigger();
+  if (zones) {
+    main1.findChild<QAbstractButton*>("Texte1")->click();
+  } else {
+    Action(&main1, "&Vecteurs")->trigger();
+    Action(&main1, "&Squelette")->trigger();
+  }
   main1.findChild<QToolButton*>("Plan2_1")->click();
   QApplication::processEvents();
 

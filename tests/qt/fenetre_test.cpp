@@ -14,6 +14,8 @@
 #include "app/qt/main1.h"
 #include "app/qt/saisie.h"
 #include "image/bmp.h"
+#include "image/operations_plan.h"
+#include "text/police.h"
 #include "outils_qt.h"
 
 namespace {
@@ -98,21 +100,21 @@ class TestFenetre : public QObject {
         "&Fichier: &Ouvrir... | &Fermer | &Enregistrer P2 | &Informations | - | &Quitter",
         "Plan &Image: Zoom &In | Zoom &Out | R&az Plan 2 | &Copier P2 -> P1",
         "Pré-T&raitements: &Axe Médian | &Restauration",
-        "&Primitives: &Vecteurs | &Quadrilatères | &Comp. Connexes | &Squelette | Comp.Texte (off) | Graphe (off) | "
+        "&Primitives: &Vecteurs | &Quadrilatères | &Comp. Connexes | &Squelette | Comp.Texte | Graphe (off) | "
         "Graphe sélectif (off) | Quad. séléctifs",
-        "&Résultats: &Textes (zones) (off) | &Courbes | &Symboles (off) | Texte &Reconnu (off) | "
+        "&Résultats: &Textes (zones) | &Courbes | &Symboles (off) | Texte &Reconnu | "
         "S&auvegarder symboles (off) | Sauvegader vectorisation",
         "&Paramètres: &Afficher | &Modifier",
-        "&Texte: &Reconnaître (off) | &Anciennes Méthodes/ | &Etape Par Etape/ | &Modèles/ | &Symboles/",
+        "&Texte: &Reconnaître | &Anciennes Méthodes/ | &Etape Par Etape/ | &Modèles/ | &Symboles/",
         "&Texte/&Anciennes Méthodes: &Reconnaître (off) | &Ajouter aux modèles (off) | "
         "Re-&Créer les Modèles (off)",
-        "&Texte/&Etape Par Etape: &Reconnaîssance Pure (off) | &Découpe Zone Doubles (off) | "
-        "Réduction du D&oute (off) | Regroupement par &Zone (off) | Détection des &Chiffres (off) | &Analyse (off) | "
-        "&Prépare Fichier De Sortie (off)",
+        "&Texte/&Etape Par Etape: &Reconnaîssance Pure | &Découpe Zone Doubles | "
+        "Réduction du D&oute | Regroupement par &Zone | Détection des &Chiffres | &Analyse | "
+        "&Prépare Fichier De Sortie",
         "&Texte/&Modèles: &Bibliothèque... (off) | &Fusionner (off) | &Changer Utilisation (off) | &Oublier (off)",
         "&Texte/&Symboles: &Editer la liste ... (off)",
         "Aide: Vrix Version 1 | Aide",
-        "Boutons: Représentation | Zones Texte (off) | Redessine (off) | Liaisons multiples (off) | Polygones (off) | "
+        "Boutons: Représentation | Zones Texte | Redessine (off) | Liaisons multiples (off) | Polygones (off) | "
         "Chaines (off) | Totale (off)",
     }));
     QCOMPARE(Action(Main1.get(), "S&auvegarder symboles")->shortcut(), QKeySequence("Ctrl+E"));
@@ -260,7 +262,7 @@ class TestFenetre : public QObject {
       Clique("vectorisation1");
       QTest::mouseClick(Controle("ImageW1"), Qt::LeftButton, {}, QPoint(5, 5));
       Main1->close();
-      QCOMPARE(Main1->NbBipsMessage, 2 + 9);
+      QCOMPARE(Main1->NbBipsMessage, 2 + 10);  // the image's mouse-up and click: two
       QVERIFY(Main1->Doc.Ouvert() && Main1->isVisible());
       // The view and the step switch stay live.
       Clique("Plan2_1");
@@ -283,6 +285,59 @@ class TestFenetre : public QObject {
     Menu("&Quitter");
     QVERIFY(!Main1->isVisible());
     QCOMPARE(Main1->Ctx.NbGlyphes, 0);
+  }
+
+  void zones_texte_et_information() {
+    // The data files, the font among them, as if started in data/.
+    Main1->Ctx.RepertoireTravail = VRIX_SOURCE "/data";
+    QVERIFY(Charge_police_initiale(Main1->Ctx) > 0);
+    Boites->Boites.clear();
+    Main1->Open(VRIX_SOURCE "/samples/acide_hydroxybenzoique.bmp");
+    Clique("vectorisation1");
+    const int32_t quads = Main1->Doc.NbQuads;
+    Clique("Texte1");
+    const Document& doc = Main1->Doc;
+    QVERIFY(!doc.ZonesTexte.empty());
+    QVERIFY(doc.NbQuads < quads && !doc.QuadsTexte.empty());
+    QVERIFY(doc.NbZones >= 2);
+    auto encre_P2 = [&] {
+      int n = 0;
+      for (int32_t y = 1; y < doc.Plan2.NbLignes; ++y)
+        for (int32_t x = 1; x < doc.Plan2.Largeur_px(); ++x) n += Lit_pixel(x, y, doc.Plan2);
+      return n;
+    };
+    QVERIFY(encre_P2() > 0);  // the recognised text
+
+    // A click on a zone shows it and asks; the default answer keeps it.
+    const CompConnexe z = doc.ZonesTexte.front();
+    QWidget* image = Controle("ImageW1");
+    const QPoint centre((z.xmin + z.xmax) / 2, (z.ymin + z.ymax) / 2 - 1);
+    QMouseEvent bouge(QEvent::MouseMove, QPointF(centre), image->mapToGlobal(QPointF(centre)), Qt::NoButton, {}, {});
+    QApplication::sendEvent(image, &bouge);
+    int questions = 0;
+    std::function<void()> repond = [&] {
+      if (auto* d = qobject_cast<TSaisieF1*>(QApplication::activeModalWidget())) {
+        ++questions;
+        d->findChild<QPushButton*>("Defaut")->click();
+      }
+      if (questions == 0) QTimer::singleShot(5, repond);
+    };
+    QTimer::singleShot(0, repond);
+    QTest::mouseClick(image, Qt::LeftButton, {}, centre);
+    QCOMPARE(questions, 1);
+    QVERIFY(Texte("TextL3").startsWith("\nInformations sur cette zone texte\nCoordonnees de la zone\n"));
+    QCOMPARE(doc.ZonesTexte.front().Etat, z.Etat);
+
+    // The drawings of the text lists and every recognition step run.
+    for (const char* item : {"Comp.Texte", "&Textes (zones)", "Texte &Reconnu", "&Reconnaîssance Pure",
+                             "&Découpe Zone Doubles", "Réduction du D&oute", "Regroupement par &Zone",
+                             "Détection des &Chiffres", "&Analyse", "&Prépare Fichier De Sortie", "&Reconnaître"}) {
+      Raz_Plan2(Main1->Doc);
+      Menu(item);
+      QVERIFY2(encre_P2() > 0, item);
+    }
+    QVERIFY(doc.NbZones >= 2);
+    QVERIFY(Boites->Boites.empty());
   }
 };
 

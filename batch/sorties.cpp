@@ -1,0 +1,35 @@
+#include "batch/sorties.h"
+
+#include <cctype>
+
+#include "console/console.h"
+#include "image/document.h"
+#include "image/operations_plan.h"
+#include "text/sauve_texte.h"
+#include "vecto/sauve_vectorisation.h"
+
+std::string Racine_sortie(const std::string& image, const std::string& sortie) {
+  const size_t barre = image.rfind('/');
+  const std::string repertoire = barre == std::string::npos ? "" : image.substr(0, barre + 1);
+  std::string nom = barre == std::string::npos ? image : image.substr(barre + 1);
+  if (nom.size() >= 4) {
+    std::string ext = nom.substr(nom.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".bmp") nom.resize(nom.size() - 4);
+  }
+  if (sortie.empty()) return repertoire + nom;
+  return sortie.back() == '/' ? sortie + nom : sortie + "/" + nom;
+}
+
+bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse) {
+  bool ok = Sauve_vectorisation(con, racine + ".vecto.vrx", doc);
+  ok = Sauve_Plan2(con, doc, racine + ".plan2.bmp") && ok;
+  if (analyse) {
+    const std::string symboles = racine + ".vrx";
+    if (!Sauve_texte(symboles, doc)) {
+      con.Erreur_Box("Ecriture du fichier de symboles impossible : " + symboles);
+      ok = false;
+    }
+  }
+  return ok;
+}
