@@ -36,6 +36,18 @@ TEST(EcritureSure, RemplaceSansRienPerdre) {
   EXPECT_TRUE(fs::is_directory(rep.Chemin("rep.dat")));
   EXPECT_EQ(Lit_fichier(f), "par le lien");
 
+  // A directory that may not be written: the file stays as it was (unless
+  // the tests run with the rights to write there anyway).
+  const std::string ro = rep.Chemin("ro");
+  fs::create_directory(ro);
+  Ecrit_fichier(ro + "/liste.dat", "garde");
+  fs::permissions(ro, fs::perms::owner_read | fs::perms::owner_exec);
+  const bool ferme = !std::ofstream(ro + "/essai");
+  fs::remove(ro + "/essai");
+  EXPECT_EQ(Remplace_fichier(ro + "/liste.dat", "x"), !ferme);
+  EXPECT_EQ(Lit_fichier(ro + "/liste.dat"), ferme ? "garde" : "x");
+  fs::permissions(ro, fs::perms::owner_all);
+
   // A file that may not be written is refused even in a directory that may
   // be: unless the tests run with the rights to write it anyway.
   fs::permissions(f, fs::perms::owner_read);
