@@ -179,6 +179,18 @@ TEST(EditeurMasques, EditionDeLaPolice) {
   ASSERT_EQ(b.ctx.Police.size(), 2u);
   EXPECT_EQ(b.ctx.Police.back().Masque, moins);
   EXPECT_TRUE(b.con.Boites.empty());
+
+  // A font that could not be loaded: nothing to edit, and "&Fermer" leaves
+  // police.dat as it is.
+  const std::string abimee = Int32(2) + Glyphe_octets("N", Motif(1)).substr(0, 50);
+  Ecrit_fichier(b.rep.Chemin("police.dat"), abimee);
+  EXPECT_EQ(Charge_police_initiale(b.ctx), -1);
+  e.EditerPoliceClick();
+  e.FermerClick();
+  EXPECT_EQ(Lit_fichier(b.rep.Chemin("police.dat")), abimee);
+  EXPECT_FALSE(fs::exists(b.rep.Chemin("temp.dat")));
+  EXPECT_EQ(b.con.Boites, (std::vector<Boite>{{"Erreur", "Probleme Lecture Police de Caractere!"},
+                                              {"Erreur", "Biblioteque Caractere Vide!"}}));
 }
 
 TEST(EditeurMasques, FichierRefuseOuSauvegardeImpossible) {
