@@ -29,15 +29,15 @@ TEST(PoliceDefaut, FichierLivreEgalASaSource) {
   for (const Glyphe& g : source) noms += std::string(Nom_texte(g.Nom)) + " ";
   EXPECT_EQ(noms,
             "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z a b c d e f g h i j k l m n o p q r s t u v w x y z "
-            "0 1 2 3 4 5 6 7 8 9 + - = ( ) [ ] , . : ; / * # ' phi ");
+            "0 1 2 3 4 5 6 7 8 9 + - = ( ) [ ] , . : ; / * # ' phi @ ");
 
   // Start-up from data/: no box, every glyph, the very bytes genere_police writes.
   ConsoleTexte con;
   Contexte ctx(con, DATA);
-  ASSERT_EQ(Charge_police_initiale(ctx), 78);
+  ASSERT_EQ(Charge_police_initiale(ctx), 79);
   EXPECT_TRUE(con.Boites.empty());
-  EXPECT_EQ(Code_police(ctx.Police, 78), Code_police(source, 78));
-  EXPECT_EQ(Lit_fichier(DATA + "/police.dat"), Code_police(source, 78));
+  EXPECT_EQ(Code_police(ctx.Police, 79), Code_police(source, 79));
+  EXPECT_EQ(Lit_fichier(DATA + "/police.dat"), Code_police(source, 79));
 
   // "P6" at (3, 2): the two glyphs' ink, 9 pixels apart, and nothing else.
   Plan p = Plan_blanc(40, 16);
