@@ -52,26 +52,55 @@ void EditeurSymboles::Libere() {
   EtatSimples = EtatComplexes = Etat::NonLu;
 }
 
+LectureNoms Lit_noms(std::istream& flux, ListeSymbolesEdites& liste) {
+  int32_t n = 0;
+  if (!Lit_entier(flux, n)) return LectureNoms::Illisible;
+  if (n < 1) return LectureNoms::Vide;
+  std::string mot;
+  for (int32_t k = 0; k < n && Lit_mot(flux, mot); ++k) Copie_symbole(*liste.insert(liste.end(), SymboleEdite{}), mot);
+  return LectureNoms::Lue;
+}
+
+void Code_listes(ListeSymbolesEdites& liste, std::string& simples, std::string& complexes) {
+  std::vector<std::array<char, LG_SYMBOLE>> noms;
+  noms.reserve(liste.size());
+  for (const SymboleEdite& s : liste) {
+    std::array<char, LG_SYMBOLE> n;
+    std::memcpy(n.data(), s.NomSymbole, LG_SYMBOLE);
+    noms.push_back(n);
+  }
+  std::sort(noms.begin(), noms.end(), [](const auto& a, const auto& b) {
+    return std::strncmp(a.data(), b.data(), LG_SYMBOLE) < 0;
+  });
+  auto n = noms.begin();
+  for (SymboleEdite& s : liste) std::memcpy(s.NomSymbole, (n++)->data(), LG_SYMBOLE);
+
+  std::string lignes_simples, lignes_complexes;
+  int32_t nb_simples = 0, nb_complexes = 0;
+  for (const SymboleEdite& s : liste) {
+    const std::string_view t = Texte_symbole(s);
+    if (t.size() < 2) {
+      lignes_simples += s.NomSymbole[0];
+      lignes_simples += '\n';
+      ++nb_simples;
+    } else {
+      lignes_complexes.append(t);
+      lignes_complexes += '\n';
+      ++nb_complexes;
+    }
+  }
+  simples = std::to_string(nb_simples) + "\n" + lignes_simples;
+  complexes = std::to_string(nb_complexes) + "\n" + lignes_complexes;
+}
+
 // Appends the names of one file; false when the load must stop there.
-// Only the names the file holds are counted, whatever its count announces.
 bool EditeurSymboles::Charge_fichier(const char* nom, Etat& etat) {
   std::ifstream flux(Ctx.Chemin(nom));
-  int32_t n = 0;
-  if (!flux || !Lit_entier(flux, n)) {
-    etat = Etat::Illisible;
-    return false;
-  }
-  if (n < 1) {
-    etat = Etat::Vide;
-    return false;
-  }
-  std::string mot;
-  for (int32_t k = 0; k < n && Lit_mot(flux, mot); ++k) {
-    Copie_symbole(*Symboles.insert(Symboles.end(), SymboleEdite{}), mot);
-    ++NbSymboles;
-  }
-  etat = Etat::Lu;
-  return true;
+  const size_t avant = Symboles.size();
+  const LectureNoms l = flux ? Lit_noms(flux, Symboles) : LectureNoms::Illisible;
+  NbSymboles += static_cast<int32_t>(Symboles.size() - avant);
+  etat = l == LectureNoms::Lue ? Etat::Lu : l == LectureNoms::Vide ? Etat::Vide : Etat::Illisible;
+  return l == LectureNoms::Lue;
 }
 
 void EditeurSymboles::OuvrirMClick() {
@@ -95,36 +124,9 @@ bool EditeurSymboles::SauverQuitterBClick() {
     Ctx.Con.Bip_Editeur();
     return false;
   }
-  // Ascending by bytes; the names move, the records stay where they are.
-  std::vector<std::array<char, LG_SYMBOLE>> noms;
-  noms.reserve(Symboles.size());
-  for (const SymboleEdite& s : Symboles) {
-    std::array<char, LG_SYMBOLE> n;
-    std::memcpy(n.data(), s.NomSymbole, LG_SYMBOLE);
-    noms.push_back(n);
-  }
-  std::sort(noms.begin(), noms.end(), [](const auto& a, const auto& b) {
-    return std::strncmp(a.data(), b.data(), LG_SYMBOLE) < 0;
-  });
-  auto n = noms.begin();
-  for (SymboleEdite& s : Symboles) std::memcpy(s.NomSymbole, (n++)->data(), LG_SYMBOLE);
-
   std::string simples, complexes;
-  int32_t nb_simples = 0, nb_complexes = 0;
-  for (const SymboleEdite& s : Symboles) {
-    const std::string_view t = Texte_symbole(s);
-    if (t.size() < 2) {
-      simples += s.NomSymbole[0];
-      simples += '\n';
-      ++nb_simples;
-    } else {
-      complexes.append(t);
-      complexes += '\n';
-      ++nb_complexes;
-    }
-  }
-  if (!Remplace_fichier(Ctx.Chemin(SIMPLES), std::to_string(nb_simples) + "\n" + simples) ||
-      !Remplace_fichier(Ctx.Chemin(COMPLEXES), std::to_string(nb_complexes) + "\n" + complexes)) {
+  Code_listes(Symboles, simples, complexes);
+  if (!Remplace_fichier(Ctx.Chemin(SIMPLES), simples) || !Remplace_fichier(Ctx.Chemin(COMPLEXES), complexes)) {
     Ctx.Con.Bip_Editeur();
     Affiche_symbole();
     return false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <list>
 #include <string>
 
@@ -18,6 +19,21 @@ struct SymboleEdite {
 };
 
 using ListeSymbolesEdites = std::list<SymboleEdite>;
+
+// What a list file held: Illisible when its count could not be read, Vide
+// when the count is below 1, else Lue.
+enum class LectureNoms { Lue, Vide, Illisible };
+
+// Appends the names of one list file, in file order: its count, then at most
+// that many words (each cut to 11 bytes, a NUL ending it early). Only the
+// words the stream holds are appended, whatever the count announces.
+LectureNoms Lit_noms(std::istream& flux, ListeSymbolesEdites& liste);
+
+// Sorts the names ascending by bytes (the names move, the records stay) and
+// makes the two files: the names of fewer than 2 characters as their first
+// character (an empty name as NUL) in the simple list, the others in the
+// complex list, each after its count.
+void Code_listes(ListeSymbolesEdites& liste, std::string& simples, std::string& complexes);
 
 class EditeurSymboles {
  public:
