@@ -67,6 +67,7 @@ void Ferme_document(Contexte& ctx, Document& doc) {
     Raz_arcs(ctx.Con, doc.ListeArcs);
     Raz_symboles(ctx.Con, doc.ListeSymboles);
     doc.NbGraphes = 0;
+    doc.TotaleFaite = false;
   }
   doc.PlanCourant = nullptr;
   doc.NomFichier.clear();

@@ -25,8 +25,9 @@ struct Document {
   ListeCC CompConnexes;
   ListeCandidats Caracteres;
   ListeCC ZonesTexte;
-  int32_t NbGraphes = 0;  // runs of the stroke-graph stages on this document
-  Arcs ListeArcs;         // the stroke graph, in creation order
+  int32_t NbGraphes = 0;     // runs of the stroke-graph stages on this document
+  bool TotaleFaite = false;  // "Totale" ran its stages on this document
+  Arcs ListeArcs;            // the stroke graph, in creation order
   Symboles ListeSymboles;
   uint16_t NbZones = 0;  // character zones made by the last grouping
 
