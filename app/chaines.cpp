@@ -5,7 +5,9 @@
 #include "console/parametre.h"
 #include "image/document.h"
 #include "image/operations_plan.h"
+#include "structure/sauve_symboles.h"
 #include "text/localisation.h"
+#include "text/sauve_texte.h"
 #include "vecto/analyse_vecteurs.h"
 #include "vecto/contours.h"
 #include "vecto/fusion_quads.h"
@@ -41,4 +43,14 @@ void Chaine_zones_texte(Contexte& ctx, Document& doc) {
 
 void Chaine_reconnaissance(Contexte& ctx, Document& doc, Etape_texte etape) {
   if (doc.Ouvert()) Reconnait_texte(ctx, doc, etape);
+}
+
+bool Sauve_resultats_symboles(Console& con, const std::string& chemin, const Document& doc) {
+  if (!Sauve_texte(chemin, doc)) {
+    con.Erreur_Box("Sauvegarde des symboles impossible : " + chemin);
+    return false;
+  }
+  if (Sauve_symboles(con, chemin, doc)) return true;
+  con.Erreur_Box("Sauvegarde des symboles impossible : " + chemin);
+  return false;
 }

@@ -1,8 +1,11 @@
 // The processing chains, as the buttons of the main window and vrix-batch run them.
 #pragma once
 
+#include <string>
+
 #include "text/reconnaissance.h"
 
+class Console;
 struct Contexte;
 struct Document;
 
@@ -17,3 +20,8 @@ void Chaine_zones_texte(Contexte& ctx, Document& doc);
 // "&Reconnaître" and the step commands of "&Etape Par Etape": the
 // recognition chain, or the prefix of it that the step names.
 void Chaine_reconnaissance(Contexte& ctx, Document& doc, Etape_texte etape);
+
+// "S&auvegarder symboles" once its file is chosen: the text part, then the
+// symbols, into that one file. False, after an error box and with nothing
+// written, when the file cannot be created.
+bool Sauve_resultats_symboles(Console& con, const std::string& chemin, const Document& doc);

@@ -1,11 +1,14 @@
 #include "batch/commandes.h"
 
 #include "app/chaines.h"
+#include "app/chaines_structure.h"
 
 const std::vector<Commande_batch>& Commandes_batch() {
   static const std::vector<Commande_batch> commandes = {
       {"representation", Chaine_representation, false},
       {"zones", Chaine_zones_texte, true},
+      {"redessine", Chaine_redessine, true},
+      {"liaisons", Chaine_liaisons, true},
   };
   return commandes;
 }

@@ -24,11 +24,14 @@ const char* const USAGE =
     "  -c LIST  the stage commands run in that order on each image (default: representation):\n"
     "           representation  the chain \"Représentation\" (vectors, strokes, components)\n"
     "           zones           \"Zones Texte\": character localisation, then recognition\n"
+    "           redessine       \"Redessine\": the stroke graph and its analysis, once per image\n"
+    "           liaisons        \"Liaisons multiples\": double and triple bonds, lone bonds, crosses\n"
+    "  --graphe also write NAME.graphe.txt, a dump of the stroke graph and the strokes\n"
     "  -v       copy the operator log to standard error as it is written\n"
     "  -h       this help\n"
     "For each IMAGE.bmp, writes NAME.vecto.vrx (the vectorisation results), NAME.plan2.bmp\n"
     "(the work plane after the last command) and, once a command past representation ran,\n"
-    "NAME.vrx (the symbols file: the recognised text zones).\n";
+    "NAME.vrx (the symbols file: the recognised text zones, then the symbols).\n";
 
 struct Options {
   std::string Repertoire = ".";
@@ -36,6 +39,7 @@ struct Options {
   std::string Chaine = "representation";
   std::vector<const Commande_batch*> Commandes;
   bool Bavard = false;
+  bool Graphe = false;
   std::vector<std::string> Images;
 };
 
@@ -47,6 +51,8 @@ Analyse_ligne Analyse(int argc, char** argv, Options& o) {
     if (a == "-h" || a == "--help") return Analyse_ligne::Aide;
     if (a == "-v") {
       o.Bavard = true;
+    } else if (a == "--graphe") {
+      o.Graphe = true;
     } else if (a == "-d" || a == "-o" || a == "-c") {
       if (i + 1 >= argc) {
         std::cerr << "vrix-batch: " << a << " needs a value\n";
@@ -121,7 +127,7 @@ int main(int argc, char** argv) {
     bool ok = Ouvre_document(ctx, doc, image);
     if (ok) {
       for (const Commande_batch* c : o.Commandes) c->Lance(ctx, doc);
-      ok = Sauve_resultats(con, doc, Racine_sortie(image, o.Sortie), analyse);
+      ok = Sauve_resultats(con, doc, Racine_sortie(image, o.Sortie), analyse, o.Graphe);
     }
     if (!ok) statut = 1;
     if (plusieurs) {

@@ -2,10 +2,11 @@
 
 #include <cctype>
 
+#include "app/chaines.h"
 #include "console/console.h"
 #include "image/document.h"
 #include "image/operations_plan.h"
-#include "text/sauve_texte.h"
+#include "structure/dump_graphe.h"
 #include "vecto/sauve_vectorisation.h"
 
 std::string Racine_sortie(const std::string& image, const std::string& sortie) {
@@ -21,15 +22,13 @@ std::string Racine_sortie(const std::string& image, const std::string& sortie) {
   return sortie.back() == '/' ? sortie + nom : sortie + "/" + nom;
 }
 
-bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse) {
+bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse, bool graphe) {
   bool ok = Sauve_vectorisation(con, racine + ".vecto.vrx", doc);
   ok = Sauve_Plan2(con, doc, racine + ".plan2.bmp") && ok;
-  if (analyse) {
-    const std::string symboles = racine + ".vrx";
-    if (!Sauve_texte(symboles, doc)) {
-      con.Erreur_Box("Ecriture du fichier de symboles impossible : " + symboles);
-      ok = false;
-    }
+  if (analyse) ok = Sauve_resultats_symboles(con, racine + ".vrx", doc) && ok;
+  if (graphe && !Sauve_graphe(racine + ".graphe.txt", doc)) {
+    con.Erreur_Box("Ecriture impossible : " + racine + ".graphe.txt");
+    ok = false;
   }
   return ok;
 }

@@ -13,6 +13,7 @@ struct Document;
 std::string Racine_sortie(const std::string& image, const std::string& sortie);
 
 // STEM.vecto.vrx and STEM.plan2.bmp, then, when an analysis command ran,
-// STEM.vrx: the symbols file as the window saves it. False when one could
-// not be written (the others are still written).
-bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse);
+// STEM.vrx: the symbols file as the window saves it, and when asked
+// STEM.graphe.txt: the dump of the stroke graph. False when one could not be
+// written (the others are still written).
+bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse, bool graphe);

@@ -21,10 +21,12 @@
 #include <exception>
 
 #include "app/chaines.h"
+#include "app/chaines_structure.h"
 #include "app/qt/controles.h"
 #include "app/qt/saisie.h"
 #include "display/dessin_caracteres.h"
 #include "display/dessin_primitives.h"
+#include "display/dessin_structure.h"
 #include "display/dessine_texte.h"
 #include "image/operations_plan.h"
 #include "text/info_zone.h"
@@ -87,8 +89,8 @@ void TMain1::Cree_controles() {
   colonne->addWidget(GroupBoxBtns);
   Ajoute_bouton("Représentation", "vectorisation1", 25, &TMain1::vectorisation1Click);
   Ajoute_bouton("Zones Texte", "Texte1", 25, &TMain1::Texte1Click);
-  Ajoute_bouton("Redessine", "Redraw", 29, nullptr);
-  Ajoute_bouton("Liaisons multiples", "LiaisonsB1", 25, nullptr);
+  Ajoute_bouton("Redessine", "Redraw", 29, &TMain1::RedrawClick);
+  Ajoute_bouton("Liaisons multiples", "LiaisonsB1", 25, &TMain1::LiaisonsB1Click);
   Ajoute_bouton("Polygones", "PolygonesB1", 25, nullptr);
   Ajoute_bouton("Chaines", "ChainesB1", 25, nullptr);
   Ajoute_bouton("Totale", "CyclesB1", 25, nullptr);
@@ -218,16 +220,16 @@ void TMain1::Cree_menus() {
   Ajoute(primitives, "&Comp. Connexes", &TMain1::CompConnexes2Click);
   Ajoute(primitives, "&Squelette", &TMain1::Squelette1Click);
   Ajoute(primitives, "Comp.Texte", &TMain1::CompTexte1Click);
-  Ajoute(primitives, "Graphe", nullptr);
-  Ajoute(primitives, "Graphe sélectif", nullptr);
+  Ajoute(primitives, "Graphe", &TMain1::Graphe1Click);
+  Ajoute(primitives, "Graphe sélectif", &TMain1::Grapheslectif1Click);
   Ajoute(primitives, "Quad. séléctifs", &TMain1::Quadslctifs1Click);
 
   QMenu* resultats = barre->addMenu(QString::fromUtf8("&Résultats"));
   Ajoute(resultats, "&Textes (zones)", &TMain1::Textes1Click);
   Ajoute(resultats, "&Courbes", &TMain1::Courbes2Click);
-  Ajoute(resultats, "&Symboles", nullptr);
+  Ajoute(resultats, "&Symboles", &TMain1::Chaine1Click);
   Ajoute(resultats, "Texte &Reconnu", &TMain1::TexteReconnuClick);
-  Ajoute(resultats, "S&auvegarder symboles", nullptr)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  Ajoute(resultats, "S&auvegarder symboles", &TMain1::SauvegarderClick)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   Ajoute(resultats, "Sauvegader vectorisation", &TMain1::Sauvegadervectorisation1Click);
 
   QMenu* parametres = barre->addMenu(QString::fromUtf8("&Paramètres"));
@@ -543,6 +545,35 @@ void TMain1::Aide2Click() { Info_Box("Pas d'aide en ligne pour l'instant ! Consu
 void TMain1::vectorisation1Click() { Chaine_representation(Ctx, Doc); }
 
 void TMain1::Texte1Click() { Chaine_zones_texte(Ctx, Doc); }
+
+void TMain1::RedrawClick() { Chaine_redessine(Ctx, Doc); }
+
+void TMain1::LiaisonsB1Click() { Chaine_liaisons(Ctx, Doc); }
+
+void TMain1::Graphe1Click() {
+  if (!Doc.Ouvert()) return;
+  Dessin_arcs(*this, Doc, Doc.ListeArcs);
+  Bip_Message();
+}
+
+void TMain1::Grapheslectif1Click() {
+  if (!Doc.Ouvert()) return;
+  Dessin_arcs_type(*this, Doc, Doc.ListeArcs);
+  Bip_Message();
+}
+
+void TMain1::Chaine1Click() {
+  if (Doc.Ouvert()) Dessin_symboles(Ctx, Doc, Doc.ListeSymboles);
+}
+
+void TMain1::SauvegarderClick() {
+  if (!Doc.Ouvert()) return;
+  const QString chemin =
+      QFileDialog::getSaveFileName(this, QString(), QString(), QString::fromUtf8("résultats (*.vrx)"));
+  if (chemin.isEmpty()) return;
+  Sauve_resultats_symboles(*this, chemin.toStdString(), Doc);
+  Bip_Message();
+}
 
 void TMain1::CompTexte1Click() {
   if (!Doc.Ouvert()) return;

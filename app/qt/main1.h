@@ -110,6 +110,12 @@ class TMain1 : public QMainWindow, public Console {
   void Aide2Click();
   void vectorisation1Click();
   void Texte1Click();
+  void RedrawClick();
+  void LiaisonsB1Click();
+  void Graphe1Click();
+  void Grapheslectif1Click();
+  void Chaine1Click();
+  void SauvegarderClick();
   void CompTexte1Click();
   void Textes1Click();
   void TexteReconnuClick();

@@ -64,3 +64,18 @@ TEST(ChaineRepresentation, HexagoneAvecDoubleLiaison) {
   }
   EXPECT_EQ(b.con.NbBipsMessage, 1);
 }
+
+TEST(SauveResultatsSymboles, FichierImpossibleSignaleEtRienEcrit) {
+  Banc b;
+  Document doc;
+  doc.NomFichier = "x.bmp";
+  const std::string chemin = b.rep.Chemin("absent/x.vrx");
+  EXPECT_FALSE(Sauve_resultats_symboles(b.con, chemin, doc));
+  EXPECT_EQ(b.con.Boites, (std::vector<Boite>{{"Erreur", "Sauvegarde des symboles impossible : " + chemin}}));
+  EXPECT_FALSE(std::filesystem::exists(b.rep.Chemin("absent")));
+
+  // Without zones or symbols: the three header lines.
+  const std::string bon = b.rep.Chemin("x.vrx");
+  EXPECT_TRUE(Sauve_resultats_symboles(b.con, bon, doc));
+  EXPECT_EQ(Lit_fichier(bon), " - Fichier Resultats : " + bon + " - \n - (Image x.bmp) - \n -===================-\n\n");
+}

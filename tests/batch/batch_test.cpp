@@ -58,6 +58,7 @@ TEST(Batch, ZonesTexteEcritLeFichierDeSymboles) {
   const std::string image = VRIX_SOURCE "/samples/acide_hydroxybenzoique.bmp";
   const std::string sortie = rep.Chemin("r/s");
   EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " -c representation,zones " + image, rep), 0);
+  EXPECT_FALSE(std::filesystem::exists(sortie + "/acide_hydroxybenzoique.graphe.txt"));
   const std::string vrx = Lit_fichier(sortie + "/acide_hydroxybenzoique.vrx");
   EXPECT_EQ(vrx.substr(0, vrx.find("\n#Texte#")),
             " - Fichier Resultats : " + sortie + "/acide_hydroxybenzoique.vrx - \n - (Image " + image +
@@ -66,4 +67,16 @@ TEST(Batch, ZonesTexteEcritLeFichierDeSymboles) {
   EXPECT_FALSE(Lit_fichier(sortie + "/acide_hydroxybenzoique.vecto.vrx").empty());
   EXPECT_FALSE(Lit_fichier(sortie + "/acide_hydroxybenzoique.plan2.bmp").empty());
   EXPECT_EQ(Lit_fichier(rep.Chemin("err")), "");
+
+  // The graph and the bonds: the symbols follow the text, and the dump of
+  // the graph is written when asked.
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " --graphe -c representation,zones,redessine,liaisons " +
+                      image,
+                  rep),
+            0);
+  const std::string avec = Lit_fichier(sortie + "/acide_hydroxybenzoique.vrx");
+  EXPECT_EQ(avec.substr(0, vrx.size()), vrx);
+  EXPECT_NE(avec.find("#Symbole#", vrx.size()), std::string::npos);
+  const std::string graphe = Lit_fichier(sortie + "/acide_hydroxybenzoique.graphe.txt");
+  EXPECT_NE(graphe.find("\n-\n"), std::string::npos);
 }

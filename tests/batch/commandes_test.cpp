@@ -31,5 +31,5 @@ TEST(Batch, ListesDeCommandes) {
   }
   EXPECT_FALSE(Lit_commandes("representation,totale,x", c, inconnu));
   EXPECT_EQ(inconnu, "totale");
-  EXPECT_EQ(Noms_commandes().substr(0, 22), "representation, zones");
+  EXPECT_EQ(Noms_commandes().substr(0, 43), "representation, zones, redessine, liaisons");
 }

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,10 +101,10 @@ class TestFenetre : public QObject {
         "&Fichier: &Ouvrir... | &Fermer | &Enregistrer P2 | &Informations | - | &Quitter",
         "Plan &Image: Zoom &In | Zoom &Out | R&az Plan 2 | &Copier P2 -> P1",
         "Pré-T&raitements: &Axe Médian | &Restauration",
-        "&Primitives: &Vecteurs | &Quadrilatères | &Comp. Connexes | &Squelette | Comp.Texte | Graphe (off) | "
-        "Graphe sélectif (off) | Quad. séléctifs",
-        "&Résultats: &Textes (zones) | &Courbes | &Symboles (off) | Texte &Reconnu | "
-        "S&auvegarder symboles (off) | Sauvegader vectorisation",
+        "&Primitives: &Vecteurs | &Quadrilatères | &Comp. Connexes | &Squelette | Comp.Texte | Graphe | "
+        "Graphe sélectif | Quad. séléctifs",
+        "&Résultats: &Textes (zones) | &Courbes | &Symboles | Texte &Reconnu | "
+        "S&auvegarder symboles | Sauvegader vectorisation",
         "&Paramètres: &Afficher | &Modifier",
         "&Texte: &Reconnaître | &Anciennes Méthodes/ | &Etape Par Etape/ | &Modèles/ | &Symboles/",
         "&Texte/&Anciennes Méthodes: &Reconnaître (off) | &Ajouter aux modèles (off) | "
@@ -114,7 +115,7 @@ class TestFenetre : public QObject {
         "&Texte/&Modèles: &Bibliothèque... (off) | &Fusionner (off) | &Changer Utilisation (off) | &Oublier (off)",
         "&Texte/&Symboles: &Editer la liste ... (off)",
         "Aide: Vrix Version 1 | Aide",
-        "Boutons: Représentation | Zones Texte | Redessine (off) | Liaisons multiples (off) | Polygones (off) | "
+        "Boutons: Représentation | Zones Texte | Redessine | Liaisons multiples | Polygones (off) | "
         "Chaines (off) | Totale (off)",
     }));
     QCOMPARE(Action(Main1.get(), "S&auvegarder symboles")->shortcut(), QKeySequence("Ctrl+E"));
@@ -338,6 +339,43 @@ class TestFenetre : public QObject {
     }
     QVERIFY(doc.NbZones >= 2);
     QVERIFY(Boites->Boites.empty());
+
+    // The graph and the bonds, their drawings, then the symbols save: a
+    // cancelled dialog writes nothing, a chosen file holds the text part then
+    // the symbols.
+    Clique("Redraw");
+    QVERIFY(Texte("TextL3").endsWith("\n\nOk"));
+    QVERIFY(!doc.ListeArcs.empty());
+    Clique("LiaisonsB1");
+    for (const char* item : {"Graphe", "&Symboles"}) {
+      Raz_Plan2(Main1->Doc);
+      Menu(item);
+      QVERIFY2(encre_P2() > 0, item);
+    }
+    auto sauve = [&](const QString& fichier) {
+      QTimer::singleShot(0, [fichier] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        if (fichier.isEmpty()) {
+          d->reject();
+        } else {
+          d->selectFile(fichier);
+          QMetaObject::invokeMethod(d, "accept");
+        }
+      });
+      Menu("S&auvegarder symboles");
+    };
+    const QString vrx = Repertoire.filePath("acide.vrx");
+    sauve("");
+    QVERIFY(!QFile::exists(vrx));
+    sauve(vrx);
+    QFile f(vrx);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString contenu = QString::fromUtf8(f.readAll());
+    QVERIFY(contenu.startsWith(" - Fichier Resultats : " + vrx + " - \n - (Image " VRIX_SOURCE
+                               "/samples/acide_hydroxybenzoique.bmp) - \n"));
+    QVERIFY(contenu.contains("\n#Texte#\nNom="));
+    QVERIFY(contenu.indexOf("#Texte#") < contenu.indexOf("#Symbole#"));
   }
 };
 
