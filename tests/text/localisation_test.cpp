@@ -1,3 +1,4 @@
+// Character localisation: candidates, groups, hatching, zones, purge and log.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -354,13 +355,12 @@ TEST(Selection_CC, LesCandidatsDejaVusDansLaZonePartentAussi) {
   Scene s(40, 60);
   s.doc.CompConnexes.push_back(Boite_cc(100, 100, 110, 130));
   s.doc.CompConnexes.push_back(Boite_cc(100, 100, 130, 130));
-  Quadrilatere* g = s.Ajoute(Trait(125, 102, 125, 128, 26, 90, 7));
+  s.Ajoute(Trait(125, 102, 125, 128, 26, 90, 7));  // g, a stroke without candidate
   Quadrilatere* a = s.Ajoute(Trait(105, 102, 105, 128, 26, 90, 1));
   Quadrilatere* b = s.Ajoute(Trait(112, 102, 128, 102, 16, 0, 2));
   Quadrilatere* f = s.Ajoute(Trait(300, 102, 300, 128, 26, 90, 6));
   Quadrilatere* e = s.Ajoute(Trait(112, 128, 128, 128, 16, 0, 5));
   for (Quadrilatere* q : {a, b, e, f}) s.Candidat(q);
-  (void)g;
   EXPECT_EQ(Selection_CC(s.b.ctx, s.doc), 1);
   EXPECT_EQ(Noms(s.doc.QuadsTexte), (std::vector<int32_t>{0, 1, 5, 2, 7}));
   EXPECT_EQ(Noms(s.doc.Caracteres), (Noms_types{{6, 1}}));
