@@ -65,6 +65,8 @@ class Console {
   virtual void Montre_Plan2(int32_t x, int32_t y) = 0;
   // Lets the interface handle its pending events during a long loop.
   virtual void Traite_messages() = 0;
+  // Repaints the image control so that the plane shown holds what was just drawn.
+  virtual void Repeint() {}
 
   // "Stop" / "GO !": toggles the pause flag.
   void StopP1Click() { EtatPause = EtatPause == 1 ? 0 : 1; }
