@@ -4,6 +4,7 @@
 // split back into the two files by length when saved.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <list>
