@@ -173,3 +173,41 @@ TEST(Analyse_graphe, ParallelesRetirees) {
     EXPECT_EQ(c.Arcs_lus(), l.garde ? Textes{"P:0-1"} : Textes{}) << l.ecart << " " << int(l.ep_e);
   }
 }
+
+// The merge releases the arc just before it (a "T" found from an earlier
+// crossing arc): the walk goes on with the arc that followed the merged one.
+TEST(Analyse_graphe, MarcheApresUneFusionQuiRetireLePredecesseur) {
+  Cas c;
+  Quadrilatere* s1 = c.Ajoute(Trait(20, 100, 80, 100));
+  Quadrilatere* s2 = c.Ajoute(Trait(82, 100, 140, 100));
+  Quadrilatere* o = c.Ajoute(Trait(81, 60, 81, 140));
+  Quadrilatere* a = c.Ajoute(Trait(20, 250, 80, 250));
+  Quadrilatere* b = c.Ajoute(Trait(82, 250, 140, 250));
+  c.Relie(o, s1, 'T');
+  c.Relie(o, s2, 'T');
+  c.Relie(s1, s2, '_');
+  c.Relie(a, b, '_');
+  Analyse_graphe(c.b.ctx, c.doc);
+  EXPECT_EQ(c.doc.NbQuads, 3);
+  EXPECT_EQ(c.Arcs_lus(), Textes{"X:1-0"});
+  EXPECT_EQ(c.doc.Quadrilateres.back().Longueur, 120);
+}
+
+// The first arc of a pair takes the type of every later "P" or "X" between
+// the same strokes: the last one wins.
+TEST(Analyse_graphe, DoublonsLeDernierPouXGagne) {
+  const std::pair<std::string, Textes> lignes[] = {
+      {"LXP", {"P:0-1"}}, {"LPX", {"X:0-1"}}, {"XLt", {"X:0-1"}}, {"tlT", {"L:0-1"}}, {"tl~", {"P:0-1"}}};  // the "~" overlaps: "P"
+  for (const auto& [types, attendu] : lignes) {
+    Cas c;
+    Quadrilatere* e = c.Ajoute(Trait(20, 100, 120, 100));
+    Quadrilatere* f = c.Ajoute(Trait(20, 110, 120, 110));
+    bool sens = false;
+    for (const char t : types) {
+      c.Relie(sens ? f : e, sens ? e : f, t);
+      sens = !sens;
+    }
+    Analyse_graphe(c.b.ctx, c.doc);
+    EXPECT_EQ(c.Arcs_lus(), attendu) << types;
+  }
+}
