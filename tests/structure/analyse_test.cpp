@@ -196,8 +196,9 @@ TEST(Analyse_graphe, MarcheApresUneFusionQuiRetireLePredecesseur) {
 // The first arc of a pair takes the type of every later "P" or "X" between
 // the same strokes: the last one wins.
 TEST(Analyse_graphe, DoublonsLeDernierPouXGagne) {
+  // The "~" of the last line is merged first, and refused as an overlap: "P".
   const std::pair<std::string, Textes> lignes[] = {
-      {"LXP", {"P:0-1"}}, {"LPX", {"X:0-1"}}, {"XLt", {"X:0-1"}}, {"tlT", {"L:0-1"}}, {"tl~", {"P:0-1"}}};  // the "~" overlaps: "P"
+      {"LXP", {"P:0-1"}}, {"LPX", {"X:0-1"}}, {"XLt", {"X:0-1"}}, {"tlT", {"L:0-1"}}, {"tl~", {"P:0-1"}}};
   for (const auto& [types, attendu] : lignes) {
     Cas c;
     Quadrilatere* e = c.Ajoute(Trait(20, 100, 120, 100));
