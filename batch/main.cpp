@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/repertoire_donnees.h"
 #include "batch/commandes.h"
 #include "batch/sorties.h"
 #include "console/console_texte.h"
@@ -19,7 +20,8 @@ namespace {
 
 const char* const USAGE =
     "usage: vrix-batch [-d DIR] [-o DIR] [-c COMMAND[,COMMAND...]] [-v] IMAGE.bmp...\n"
-    "  -d DIR   working directory, where param.dat and the libraries are read (default: .)\n"
+    "  -d DIR   working directory, where param.dat and the libraries are read (default: .,\n"
+    "           or the installed data directory when . holds no param.dat)\n"
     "  -o DIR   where the results are written (default: beside each image; created when missing)\n"
     "  -c LIST  the stage commands run in that order on each image (default: representation):\n"
     "           representation  the chain \"Représentation\" (vectors, strokes, components)\n"
@@ -34,7 +36,7 @@ const char* const USAGE =
     "NAME.vrx (the symbols file: the recognised text zones, then the symbols).\n";
 
 struct Options {
-  std::string Repertoire = ".";
+  std::string Repertoire;  // empty: the current directory, or the installed data
   std::string Sortie;
   std::string Chaine = "representation";
   std::vector<const Commande_batch*> Commandes;
@@ -101,6 +103,11 @@ int main(int argc, char** argv) {
       break;
   }
 
+  if (o.Repertoire.empty()) {
+    std::string explication;
+    o.Repertoire = Repertoire_donnees(".", Repertoire_installe(), explication);
+    if (!explication.empty()) std::cerr << "vrix-batch: " << explication << "\n";
+  }
   ConsoleTexte con;
   con.CopieBoites = &std::cerr;
   if (o.Bavard) con.CopieLog = &std::cerr;

@@ -24,12 +24,16 @@
 #include "app/chaines_structure.h"
 #include "app/qt/controles.h"
 #include "app/qt/saisie.h"
+#include "app/repertoire_donnees.h"
+#include "editors/editeur_masques.h"
+#include "editors/qt/editeurs.h"
 #include "display/dessin_caracteres.h"
 #include "display/dessin_primitives.h"
 #include "display/dessin_structure.h"
 #include "display/dessine_texte.h"
 #include "image/operations_plan.h"
 #include "text/info_zone.h"
+#include "text/maintenance_modeles.h"
 #include "text/police.h"
 #include "vecto/pretraitements.h"
 #include "vecto/sauve_vectorisation.h"
@@ -40,7 +44,9 @@ QString Texte(std::string_view texte) { return QString::fromUtf8(texte.data(), s
 
 }  // namespace
 
-TMain1::TMain1(QWidget* parent) : QMainWindow(parent), Ctx(*this, QDir::currentPath().toStdString()) {
+TMain1::TMain1(QWidget* parent)
+    : QMainWindow(parent),
+      Ctx(*this, Repertoire_donnees(QDir::currentPath().toStdString(), Repertoire_installe(), ExplicationDonnees)) {
   setObjectName("Main1");
   setWindowTitle("Vrix");
   QFont police = font();
@@ -49,6 +55,7 @@ TMain1::TMain1(QWidget* parent) : QMainWindow(parent), Ctx(*this, QDir::currentP
   Cree_controles();
   Cree_menus();
   updateActions();
+  if (!ExplicationDonnees.empty()) Log_Texte(0, ExplicationDonnees);
   // The font written on Plan 2, for the whole run.
   Charge_police_initiale(Ctx);
 }
@@ -251,12 +258,12 @@ void TMain1::Cree_menus() {
   Ajoute(etapes, "&Analyse", &TMain1::AnalyseClick);
   Ajoute(etapes, "&Prépare Fichier De Sortie", &TMain1::PerpareFichierDeSortieClick);
   QMenu* modeles = texte->addMenu(QString::fromUtf8("&Modèles"));
-  Ajoute(modeles, "&Bibliothèque...", nullptr);
-  Ajoute(modeles, "&Fusionner", nullptr);
-  Ajoute(modeles, "&Changer Utilisation", nullptr);
-  Ajoute(modeles, "&Oublier", nullptr);
+  Ajoute(modeles, "&Bibliothèque...", &TMain1::BibliothequeClick);
+  Ajoute(modeles, "&Fusionner", &TMain1::FusionnerClick);
+  Ajoute(modeles, "&Changer Utilisation", &TMain1::ChangerUtilisationClick);
+  Ajoute(modeles, "&Oublier", &TMain1::OublierClick);
   QMenu* symboles = texte->addMenu("&Symboles");
-  Ajoute(symboles, "&Editer la liste ...", nullptr);
+  Ajoute(symboles, "&Editer la liste ...", &TMain1::EditerlalisteClick);
 
   QMenu* aide = barre->addMenu("Aide");
   Ajoute(aide, "Vrix Version 1", &TMain1::VrixVersion11Click);
@@ -545,6 +552,27 @@ void TMain1::Aide2Click() { Info_Box("Pas d'aide en ligne pour l'instant ! Consu
 void TMain1::vectorisation1Click() { Chaine_representation(Ctx, Doc); }
 
 void TMain1::Texte1Click() { Chaine_zones_texte(Ctx, Doc); }
+
+void TMain1::BibliothequeClick() { Ouvre_editeur_masques(this, Ctx); }
+
+void TMain1::EditerlalisteClick() { Ouvre_editeur_symboles(this, Ctx); }
+
+void TMain1::FusionnerClick() {
+  ListeModeles liste;
+  Fusionne_modeles(Ctx, liste, 0);
+}
+
+void TMain1::ChangerUtilisationClick() {
+  std::string traitements;
+  Saisie(traitements, "nouveau Nombre de traitement effectue");
+  std::string utilisation = traitements;
+  Saisie(utilisation, "nouvelle valeur d'utilisation des models");
+  const int32_t ancien = Change_utilisation(Ctx, Entier_decimal(utilisation), Entier_decimal(traitements));
+  Log_Texte(1, "ancien nombre de reconnaissance");
+  Log_Texte(1, "effectuee: " + std::to_string(ancien));
+}
+
+void TMain1::OublierClick() { Oublie_modeles(Ctx); }
 
 void TMain1::RedrawClick() { Chaine_redessine(Ctx, Doc); }
 

@@ -60,6 +60,11 @@ class TMain1 : public QMainWindow, public Console {
   void Commande(const std::function<void()>& action);
   bool Etape_en_cours() const { return NbCommandes > 0; }
 
+ private:
+  // Which data directory is used, when not the start one; made before Ctx.
+  std::string ExplicationDonnees;
+
+ public:
   Contexte Ctx;
   Document Doc;
   Vue VueP;
@@ -110,6 +115,11 @@ class TMain1 : public QMainWindow, public Console {
   void Aide2Click();
   void vectorisation1Click();
   void Texte1Click();
+  void BibliothequeClick();
+  void EditerlalisteClick();
+  void FusionnerClick();
+  void ChangerUtilisationClick();
+  void OublierClick();
   void RedrawClick();
   void LiaisonsB1Click();
   void Graphe1Click();

@@ -16,6 +16,7 @@
 #include "app/qt/saisie.h"
 #include "image/bmp.h"
 #include "image/operations_plan.h"
+#include "text/modeles.h"
 #include "text/police.h"
 #include "outils_qt.h"
 
@@ -112,8 +113,8 @@ class TestFenetre : public QObject {
         "&Texte/&Etape Par Etape: &Reconnaîssance Pure | &Découpe Zone Doubles | "
         "Réduction du D&oute | Regroupement par &Zone | Détection des &Chiffres | &Analyse | "
         "&Prépare Fichier De Sortie",
-        "&Texte/&Modèles: &Bibliothèque... (off) | &Fusionner (off) | &Changer Utilisation (off) | &Oublier (off)",
-        "&Texte/&Symboles: &Editer la liste ... (off)",
+        "&Texte/&Modèles: &Bibliothèque... | &Fusionner | &Changer Utilisation | &Oublier",
+        "&Texte/&Symboles: &Editer la liste ...",
         "Aide: Vrix Version 1 | Aide",
         "Boutons: Représentation | Zones Texte | Redessine | Liaisons multiples | Polygones (off) | "
         "Chaines (off) | Totale (off)",
@@ -286,6 +287,62 @@ class TestFenetre : public QObject {
     Menu("&Quitter");
     QVERIFY(!Main1->isVisible());
     QCOMPARE(Main1->Ctx.NbGlyphes, 0);
+  }
+
+  void modeles_et_editeurs() {
+    // The default library in the working directory (no font there: that box
+    // of the start-up is left aside).
+    Boites->Boites.clear();
+    QVERIFY(QFile::copy(VRIX_SOURCE "/data/bimdl.dat", Repertoire.filePath("bimdl.dat")));
+    QFile::setPermissions(Repertoire.filePath("bimdl.dat"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ListeModeles l;
+    const int32_t n = Lit_modeles(Main1->Ctx, l, "bimdl.dat");
+    QVERIFY(n > 3);
+
+    // "&Changer Utilisation": two prompts, the second proposing the first
+    // answer; the former count in the log.
+    QStringList invites;
+    std::function<void()> repond = [&] {
+      if (auto* d = qobject_cast<TSaisieF1*>(QApplication::activeModalWidget())) {
+        invites << d->findChild<QLabel*>("Label1")->text();
+        auto* champ = d->findChild<QLineEdit*>("Edit1");
+        if (invites.size() == 1) champ->setText("12");
+        d->findChild<QPushButton*>("OK")->click();
+      }
+      if (invites.size() < 2) QTimer::singleShot(5, repond);
+    };
+    QTimer::singleShot(0, repond);
+    const int32_t ancien = Main1->Ctx.NbTraitements;
+    Menu("&Changer Utilisation");
+    QCOMPARE(invites, QStringList({"- nouveau Nombre de traitement effectue",
+                                   "- nouvelle valeur d'utilisation des models"}));
+    QVERIFY(Texte("TextL3").endsWith("\nancien nombre de reconnaissance\neffectuee: " + QString::number(ancien)));
+    QCOMPARE(Lit_modeles(Main1->Ctx, l, "bimdl.dat"), n);
+    QCOMPARE(Main1->Ctx.NbTraitements, 12);
+    for (const Modele& m : l) QCOMPARE(m.Utilisation, 12);
+
+    // "&Fusionner" keeps a merged library readable; "&Oublier" keeps the
+    // models used (all of them here) with their counters at 0.
+    Menu("&Fusionner");
+    const int32_t fusionnes = Lit_modeles(Main1->Ctx, l, "bimdl.dat");
+    QVERIFY(fusionnes > 0 && fusionnes <= n);
+    Menu("&Oublier");
+    QCOMPARE(Lit_modeles(Main1->Ctx, l, "bimdl.dat"), fusionnes);
+    QCOMPARE(Main1->Ctx.NbTraitements, 0);
+
+    // The two editors open modally, with their captions.
+    QStringList titres;
+    for (const char* item : {"&Bibliothèque...", "&Editer la liste ..."}) {
+      QTimer::singleShot(0, [&] {
+        QWidget* f = QApplication::activeModalWidget();
+        QVERIFY(f);
+        titres << f->windowTitle();
+        f->close();
+      });
+      Menu(item);
+    }
+    QCOMPARE(titres, QStringList({"Gestion des Masques", "Gestion des symboles"}));
+    QVERIFY(Boites->Boites.empty());
   }
 
   void zones_texte_et_information() {
