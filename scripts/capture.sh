@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual X display, opens a sample drawing, runs
-# "Représentation", then either draws the contour vectors and the stroke axes
-# (vecteurs, the default) or runs "Zones Texte" (zones: the recognised text),
-# shows Plan 2 and saves the window as a PNG image.
-#   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png] [vecteurs|zones]
+# "Représentation", then one of these scenes, shows Plan 2 and saves the
+# window as a PNG image:
+#   vecteurs  the contour vectors and the stroke axes drawn (the default);
+#   zones     "Zones Texte": the recognised text;
+#   graphe    "Zones Texte", "Redessine", then the stroke graph drawn;
+#   symboles  "Zones Texte", "Redessine", "Liaisons multiples", the symbols drawn.
+#   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png] [SCENE]
 #   (default: samples/formule.bmp, out/vrix.png, vecteurs)
 set -euo pipefail
 cd "$(dirname "$0")/.."

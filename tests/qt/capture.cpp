@@ -1,14 +1,16 @@
 // Opens a drawing in the main window and saves the window as a PNG image
 // after one of these scenes, Plan 2 shown:
 //   vecteurs  "Représentation", then the contour vectors and the stroke axes drawn;
-//   zones     "Représentation", then "Zones Texte": the recognised text.
-//   vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones]   (run from a directory holding the data files)
+//   zones     "Représentation", then "Zones Texte": the recognised text;
+//   graphe    the same, then "Redessine": the stroke graph drawn;
+//   symboles  the same, then "Liaisons multiples": the symbols drawn.
+//   vrix_capture IMAGE.bmp SORTIE.png [SCENE]   (run from a directory holding the data files)
 #include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
 #include <QToolButton>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "app/qt/main1.h"
 #include "app/qt/saisie.h"
@@ -16,9 +18,10 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  const bool zones = argc == 4 && std::strcmp(argv[3], "zones") == 0;
-  if (argc < 3 || argc > 4 || (argc == 4 && !zones && std::strcmp(argv[3], "vecteurs") != 0)) {
-    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones]\n");
+  const std::string scene = argc == 4 ? argv[3] : "vecteurs";
+  if (argc < 3 || argc > 4 ||
+      (scene != "vecteurs" && scene != "zones" && scene != "graphe" && scene != "symboles")) {
+    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones|graphe|symboles]\n");
     return 2;
   }
   Ferme_boites boites;
@@ -31,8 +34,14 @@ int main(int argc, char* argv[]) {
 
   main1.Open(QString::fromLocal8Bit(argv[1]));
   main1.findChild<QAbstractButton*>("vectorisation1")->click();
-  if (zones) {
+  if (scene != "vecteurs") {
     main1.findChild<QAbstractButton*>("Texte1")->click();
+    if (scene != "zones") main1.findChild<QAbstractButton*>("Redraw")->click();
+    if (scene == "graphe") Action(&main1, "Graphe")->trigger();
+    if (scene == "symboles") {
+      main1.findChild<QAbstractButton*>("LiaisonsB1")->click();
+      Action(&main1, "&Symboles")->trigger();
+    }
   } else {
     Action(&main1, "&Vecteurs")->trigger();
     Action(&main1, "&Squelette")->trigger();
