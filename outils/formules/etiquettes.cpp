@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int NB_POLICES = 6;
-
 const char* const FICHIERS[NB_POLICES] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
@@ -17,6 +15,9 @@ const char* const FICHIERS[NB_POLICES] = {
     "/usr/share/fonts/opentype/urw-base35/NimbusSans-Regular.otf",
     "/usr/share/fonts/opentype/urw-base35/NimbusRoman-Regular.otf",
     "/usr/share/fonts/truetype/freefont/FreeSans.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
+    "/usr/share/fonts/opentype/urw-base35/NimbusRoman-Bold.otf",
 };
 
 QString familles[NB_POLICES];
@@ -24,9 +25,14 @@ QString familles[NB_POLICES];
 constexpr double INDICE_TAILLE = 0.7;    // subscript size, fraction of the letters'
 constexpr double INDICE_DESCENTE = 0.35;  // subscript drop, fraction of the capitals' height
 
+// The bold fonts share their family name with the regular ones: the weight
+// picks the file.
+bool Gras(Police p) { return p == Police::SansGras || p == Police::Sans2Gras || p == Police::NimbusSerifGras; }
+
 // The font of the family whose capitals are about this many pixels high.
-QFont Police_hauteur(const QString& famille, double hauteur) {
+QFont Police_hauteur(const QString& famille, double hauteur, bool gras) {
   QFont f(famille);
+  f.setBold(gras);
   f.setPixelSize(100);
   const double rapport = QFontMetricsF(f).capHeight() / 100.0;
   f.setPixelSize(std::max(4, static_cast<int>(std::lround(hauteur / rapport))));
@@ -56,7 +62,7 @@ bool Charge_polices(std::string& erreur) {
 Mise_en_page Place_etiquette(const Atome& a) {
   Mise_en_page m;
   const QString& famille = familles[static_cast<int>(a.Fonte)];
-  m.Normale = Police_hauteur(famille, a.Hauteur);
+  m.Normale = Police_hauteur(famille, a.Hauteur, Gras(a.Fonte));
   m.Petite = m.Normale;
   m.Petite.setPixelSize(std::max(4, static_cast<int>(std::lround(m.Normale.pixelSize() * INDICE_TAILLE))));
   const QFontMetricsF mn(m.Normale), mp(m.Petite);

@@ -1,23 +1,54 @@
 // Writes the sample formula drawings and their ground truths:
 // genere_formules DIR [NAME...]  (all of them, A4 page included, without names)
+// genere_formules --jeu SEED N DIR [propre|degrade|reel]
+//   N random labelled formulas of the style (propre by default) drawn from
+//   the seed, named STYLE<SEED>_0000...
+#include <cstdlib>
 #include <iostream>
 #include <set>
 #include <string>
 
+#include "outils/formules/jeu.h"
 #include "outils/formules/molecules.h"
 #include "outils/formules/peinture.h"
 #include "outils/rendu.h"
 
+namespace {
+
+const char* const USAGE =
+    "usage: genere_formules DIR [NAME...]\n"
+    "       genere_formules --jeu SEED N DIR [propre|degrade|reel]\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const auto app = Demarre_rendu(argc, argv);
   if (argc < 2 || std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help") {
-    std::cerr << "usage: genere_formules DIR [NAME...]\n";
+    std::cerr << USAGE;
     return 2;
   }
-  const std::string dir = argv[1];
-  const std::set<std::string> noms(argv + 2, argv + argc);
-  std::vector<Scene> scenes = Catalogue();
-  scenes.push_back(Page_a4_formules(scenes));
+  std::string dir = argv[1];
+  std::set<std::string> noms;
+  std::vector<Scene> scenes;
+  if (dir == "--jeu") {
+    Style_jeu style = Style_jeu::Propre;
+    const std::string nom_style = argc > 5 ? argv[5] : "propre";
+    char* fin = nullptr;
+    const unsigned long graine = argc > 2 ? std::strtoul(argv[2], &fin, 10) : 0;
+    const bool graine_lue = argc > 2 && *argv[2] && *fin == 0;
+    const long n = argc > 3 ? std::strtol(argv[3], &fin, 10) : 0;
+    if (argc < 5 || argc > 6 || !graine_lue || *fin != 0 || n < 1 || n > 100000 || !Lit_style(nom_style, style)) {
+      std::cerr << USAGE;
+      return 2;
+    }
+    dir = argv[4];
+    scenes = Jeu_formules(static_cast<uint32_t>(graine), static_cast<int>(n), style,
+                          nom_style + std::to_string(graine));
+  } else {
+    noms.insert(argv + 2, argv + argc);
+    scenes = Catalogue();
+    scenes.push_back(Page_a4_formules(scenes));
+  }
   int faits = 0;
   for (const Scene& s : scenes) {
     if (!noms.empty() && !noms.count(s.Nom)) continue;

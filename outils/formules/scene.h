@@ -11,8 +11,11 @@ struct Point_f {
   double x = 0, y = 0;
 };
 
-// Label fonts: the font files of the machine, by index.
-enum class Police : uint8_t { Sans, Sans2, Serif, NimbusSans, NimbusSerif, FreeSans };
+// Label fonts: the font files of the machine, by index; the last three are bold.
+enum class Police : uint8_t {
+  Sans, Sans2, Serif, NimbusSans, NimbusSerif, FreeSans, SansGras, Sans2Gras, NimbusSerifGras
+};
+constexpr int NB_POLICES = 9;
 
 struct Atome {
   Point_f P;

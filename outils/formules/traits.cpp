@@ -85,7 +85,7 @@ std::vector<Trait> Traits_de(const Scene& s, const std::vector<Cadre>& cadres, A
     for (Trait& t : siens) {
       Coupe(t, cadres[l.A], cadres[l.B]);
       if (s.Degrade.Variation > 0)
-        t.Epaisseur = std::clamp(s.Epaisseur + s.Degrade.Variation * alea.Centre(), 3.0, 6.0);
+        t.Epaisseur = std::max(1.0, s.Epaisseur + s.Degrade.Variation * alea.Centre());
       traits.push_back(t);
     }
   }

@@ -27,7 +27,7 @@ double Ecart_liaison(const Scene& s, double longueur);
 // label covers, already widened by the gap wanted between label and stroke
 // (empty for a bare atom); a stroke entering it is cut at its border. The
 // thickness of each stroke moves by the scene's jitter, drawn from alea in
-// stroke order, and stays within 3 to 6 pixels.
+// stroke order, and stays at least 1 pixel.
 std::vector<Trait> Traits_de(const Scene& s, const std::vector<Cadre>& cadres, Alea& alea);
 
 // Where segments a1-a2 and b1-b2 cross strictly inside both; false when
