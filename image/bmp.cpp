@@ -38,10 +38,11 @@ void Code_info(const EnteteInfo& i, uint8_t* p) {
   Ecrit32(p + 36, i.NbImportantes);
 }
 
-// Whitens the first byte and the bytes from width / 8 on of every row, and
-// the first and last stored rows.
+}  // namespace
+
 void Blanchit_cadre(Plan& p) {
   const size_t n = static_cast<size_t>(p.NbOctetsLigne);
+  if (p.NbLignes < 1 || n == 0 || p.Pixels.size() < n * static_cast<size_t>(p.NbLignes)) return;
   const size_t debut = std::min(static_cast<size_t>(p.Info.Largeur / 8), n);
   for (int32_t r = 0; r < p.NbLignes; ++r) {
     uint8_t* ligne = p.Pixels.data() + static_cast<size_t>(r) * n;
@@ -51,8 +52,6 @@ void Blanchit_cadre(Plan& p) {
   std::fill_n(p.Pixels.data(), n, 0xFF);
   std::fill_n(p.Pixels.data() + static_cast<size_t>(p.NbLignes - 1) * n, n, 0xFF);
 }
-
-}  // namespace
 
 bool Lit_entetes(std::istream& flux, EnteteFichier& f, EnteteInfo& i) {
   uint8_t b[TAILLE_ENTETE_FICHIER + TAILLE_ENTETE_INFO];

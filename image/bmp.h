@@ -23,6 +23,11 @@ bool Lit_entetes(std::istream& flux, EnteteFichier& fichier, EnteteInfo& info);
 ErreurBmp Lit_plan(std::istream& flux, uint64_t taille_flux, const EnteteFichier& fichier,
                    const EnteteInfo& info, Plan& plan);
 
+// Whitens the first byte and the bytes from width / 8 on of every row, and
+// the first and last stored rows. A plane without all its rows of pixels is
+// left as it is.
+void Blanchit_cadre(Plan& plan);
+
 // Writes the file header, the info header, the colour table and the pixels
 // at the offset the file header gives (zeros in between).
 bool Ecrit_bmp(const Plan& plan, std::ostream& flux);

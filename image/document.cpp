@@ -35,10 +35,15 @@ bool Lit_bmp(Contexte& ctx, Document& doc, const std::string& chemin) {
       ctx.Con.Erreur_Box("Fichier BMP erroné !");
       return false;
   }
+  Pose_plan1(doc, std::move(plan1));
+  return true;
+}
+
+void Pose_plan1(Document& doc, Plan plan1) {
+  Blanchit_cadre(plan1);
   doc.Plan2 = Plan_comme(plan1, 0xFF);
   doc.PlanZoom = Plan_comme(plan1, 0x00);
   doc.Plan1 = std::move(plan1);
-  return true;
 }
 
 bool Ouvre_document(Contexte& ctx, Document& doc, const std::string& chemin) {

@@ -45,6 +45,11 @@ struct Document {
 // (all ink). On a refused file the error box is shown and nothing changes.
 bool Lit_bmp(Contexte& ctx, Document& doc, const std::string& chemin);
 
+// Makes the plane Plan 1, as every image read becomes it: its frame
+// whitened, Plan 2 of its headers and size all background, PlanZoom all ink.
+// Lit_bmp ends with it, and so does any other reader of images.
+void Pose_plan1(Document& doc, Plan plan1);
+
 // Closes the open document, if any, then opens the file. False, with no
 // document open, when the file is refused.
 bool Ouvre_document(Contexte& ctx, Document& doc, const std::string& chemin);
