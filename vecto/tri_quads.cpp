@@ -1,17 +1,22 @@
 // Quadrilateral sorting. Reads Quadrilateres and Plan 1; drops the previous
 // separators, then grows chains one quadrilateral at a time from the free end
 // of the last one, each new one touching it over ink with a close mean angle,
-// and puts a separator between chains. NbQuads counts the separators.
+// and puts a separator between chains. NbQuads counts the separators. The
+// next quadrilateral of a chain is looked for through an index of the ends
+// of the strokes' axes.
 #include "vecto/tri_quads.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "console/console.h"
 #include "console/contexte.h"
 #include "image/segment.h"
 #include "image/document.h"
+#include "vecto/grille_quads.h"
 
 namespace {
 
@@ -76,6 +81,120 @@ void Retourne(Quadrilatere& q, Contact code) {
   }
 }
 
+// The rule's angle test: mean angles within penteTQ, or within penteTQ of
+// the opposite direction.
+bool Angles_proches(int32_t m, const Quadrilatere& q, int32_t penteTQ) {
+  const int32_t ecart = std::abs(m - Angle_moyen(q));
+  return ecart < penteTQ || ecart > 180 - penteTQ;
+}
+
+// Contact values of Q against cur, in the rule's order: code 1, code 2, then
+// code 5 twice. Each is the sum of two squared corner distances.
+constexpr Contact CODES[4] = {BOUT2_BOUT1, BOUT1_BOUT1, SUR_BOUT2, SUR_BOUT2};
+
+// The smallest of the four values and the first code that has it.
+struct Contact_le_plus_proche {
+  uint32_t Valeur;
+  Contact Code;
+};
+Contact_le_plus_proche Contacts(const Quadrilatere& q, const Quadrilatere& cur) {
+  const uint32_t d[4] = {Distance2(q.x2, q.y2, cur.x1, cur.y1) + Distance2(q.x3, q.y3, cur.x4, cur.y4),
+                         Distance2(q.x4, q.y4, cur.x1, cur.y1) + Distance2(q.x1, q.y1, cur.x4, cur.y4),
+                         Distance2(q.x1, q.y1, cur.x2, cur.y2) + Distance2(q.x4, q.y4, cur.x3, cur.y3),
+                         Distance2(q.x3, q.y3, cur.x2, cur.y2) + Distance2(q.x2, q.y2, cur.x3, cur.y3)};
+  Contact_le_plus_proche c{d[0], CODES[0]};
+  for (int i = 1; i < 4; ++i)
+    if (d[i] < c.Valeur) c = {d[i], CODES[i]};
+  return c;
+}
+
+constexpr uint32_t AUCUNE_VALEUR = 2147483647u;  // a value is kept only when below it
+constexpr uint32_t AUCUN_RANG = UINT32_MAX;
+
+// The rule's choice for each step of a chain among the quadrilaterals not
+// yet sorted, through their index:
+// - after a separator, every quadrilateral competes on its contact with the
+//   separator's fixed corners: the index orders them by that value;
+// - after a real quadrilateral, a contact value is at least half the squared
+//   doubled distance between an end of Q's axis and an end of cur's axis
+//   (|a - c|^2 + |b - d|^2 >= |(a + b) - (c + d)|^2 / 2), so the index is
+//   searched around cur's ends until no farther Q can win or tie; corners
+//   within 23170 pixels of one another keep every value below 2147483647
+//   (4 x 23170^2 is below it) with no wrap-around, and wider ones make the
+//   index a single cell, which the first ring shows whole;
+// - the count by mean angle answers at once when no quadrilateral left has
+//   an angle close enough, instead of a search over the whole page.
+class Restants {
+ public:
+  Restants(ListeQuads& liste, int32_t penteTQ);
+
+  // The smallest contact value below 2147483647, the first quadrilateral in
+  // list order and then the first code on equal values; AUCUN_RANG when
+  // there is none.
+  uint32_t Choisit(const Quadrilatere& cur, Contact& code);
+  ListeQuads::iterator Quad(uint32_t r) const { return par_rang[r]; }
+  void Retire(uint32_t r) { index.Retire(r); }
+
+ private:
+  bool Un_angle_proche(int32_t m) const;
+
+  const int32_t penteTQ;
+  std::vector<ListeQuads::iterator> par_rang;
+  std::vector<Contact> code_separateur;  // each one's code against a separator
+  GrilleQuads index;
+};
+
+GrilleQuads Indexe(const ListeQuads& liste, std::vector<Contact>& codes) {
+  const Quadrilatere separateur = Separateur();
+  std::vector<int32_t> angles;
+  std::vector<uint32_t> valeurs;
+  for (const Quadrilatere& q : liste) {
+    const Contact_le_plus_proche c = Contacts(q, separateur);
+    angles.push_back(Angle_moyen(q));
+    valeurs.push_back(c.Valeur);
+    codes.push_back(c.Code);
+  }
+  return GrilleQuads(liste, angles, valeurs);
+}
+
+Restants::Restants(ListeQuads& liste, int32_t pente) : penteTQ(pente), index(Indexe(liste, code_separateur)) {
+  par_rang.reserve(liste.size());
+  for (auto q = liste.begin(); q != liste.end(); ++q) par_rang.push_back(q);
+}
+
+// Whether some quadrilateral left passes the angle test against m.
+bool Restants::Un_angle_proche(int32_t m) const {
+  const int64_t p = penteTQ;
+  constexpr int64_t MIN = INT64_MIN, MAX = INT64_MAX;
+  return index.Angle_entre(m - p + 1, m + p - 1)      // |m - angle| < p
+         || index.Angle_entre(m + 180 - p + 1, MAX)  // angle - m > 180 - p
+         || index.Angle_entre(MIN, m - 180 + p - 1);  // m - angle > 180 - p
+}
+
+uint32_t Restants::Choisit(const Quadrilatere& cur, Contact& code) {
+  uint32_t rang = AUCUN_RANG;
+  if (Est_separateur(cur)) {
+    uint32_t valeur;
+    if (!index.Plus_petite_valeur(rang, valeur) || valeur >= AUCUNE_VALEUR) return AUCUN_RANG;
+    code = code_separateur[rang];
+    return rang;
+  }
+  const int32_t m = Angle_moyen(cur);
+  if (!Un_angle_proche(m)) return AUCUN_RANG;
+  uint32_t meilleure = AUCUNE_VALEUR;
+  const auto visite = [&](uint32_t r) {
+    const Quadrilatere& q = *par_rang[r];
+    if (!Angles_proches(m, q, penteTQ)) return;
+    const Contact_le_plus_proche c = Contacts(q, cur);
+    if (c.Valeur < meilleure || (c.Valeur == meilleure && rang != AUCUN_RANG && r < rang))
+      meilleure = c.Valeur, rang = r, code = c.Code;
+  };
+  // A Q not visited has a value of at least d^2 / 2: it can neither win nor
+  // tie once that passes the best; from d = 65536 on it reaches 2^31.
+  index.Parcourt(cur, visite, [&](int64_t d) { return d < 65536 && 2 * int64_t{meilleure} >= d * d; });
+  return rang;
+}
+
 }  // namespace
 
 int32_t Tri_quads(Contexte& ctx, Document& doc, int32_t penteTQ) {
@@ -94,60 +213,49 @@ int32_t Tri_quads(Contexte& ctx, Document& doc, int32_t penteTQ) {
   int32_t nb_separateurs = 0;
   con.Progression_Init(0, doc.NbQuads - 1);
 
-  while (!ancienne.empty()) {
-    con.Progression_Pas();
-    if (Cotes_meme_sens(*cur)) Signale_cotes(con, *cur);
+  try {
+    Restants restants(ancienne, penteTQ);
+    while (!ancienne.empty()) {
+      con.Progression_Pas();
+      if (Cotes_meme_sens(*cur)) Signale_cotes(con, *cur);
 
-    const bool apres_separateur = Est_separateur(*cur);
-    const int32_t m = Angle_moyen(*cur);
-    uint32_t meilleure = 2147483647u;
-    auto choix = ancienne.end();
-    Contact code = AUCUN;
-    for (auto q = ancienne.begin(); q != ancienne.end(); ++q) {
-      if (!apres_separateur) {
-        const int32_t ecart = std::abs(m - Angle_moyen(*q));
-        if (!(ecart < penteTQ || ecart > 180 - penteTQ)) continue;
-      }
-      const uint32_t d[4] = {
-          Distance2(q->x2, q->y2, cur->x1, cur->y1) + Distance2(q->x3, q->y3, cur->x4, cur->y4),
-          Distance2(q->x4, q->y4, cur->x1, cur->y1) + Distance2(q->x1, q->y1, cur->x4, cur->y4),
-          Distance2(q->x1, q->y1, cur->x2, cur->y2) + Distance2(q->x4, q->y4, cur->x3, cur->y3),
-          Distance2(q->x3, q->y3, cur->x2, cur->y2) + Distance2(q->x2, q->y2, cur->x3, cur->y3)};
-      constexpr Contact codes[4] = {BOUT2_BOUT1, BOUT1_BOUT1, SUR_BOUT2, SUR_BOUT2};
-      for (int i = 0; i < 4; ++i) {
-        if (d[i] < meilleure) meilleure = d[i], choix = q, code = codes[i];
-      }
-    }
+      const bool apres_separateur = Est_separateur(*cur);
+      Contact code = AUCUN;
+      const uint32_t rang = restants.Choisit(*cur, code);
+      bool accepte = rang != AUCUN_RANG;
+      // After a separator every quadrilateral left competes; when none has a
+      // contact value below the limit (corners beyond the largest page), none
+      // ever will: the rest stays unsorted after the chains made so far.
+      if (!accepte && apres_separateur) break;
 
-    bool accepte = choix != ancienne.end();
-    if (accepte && !apres_separateur) {
-      const Extremite bout = Extremite1(*cur);
-      if (code == BOUT2_BOUT1) {
-        const Extremite e = Extremite2(*choix);
-        accepte = Compte_fond(e.x, e.y, bout.x, bout.y, doc.Plan1) <= 4;
-      } else if (code == BOUT1_BOUT1) {
-        const Extremite e = Extremite1(*choix);
-        accepte = Compte_fond(e.x, e.y, bout.x, bout.y, doc.Plan1) <= 4;
-      } else {
-        accepte = false;
+      const auto choix = accepte ? restants.Quad(rang) : ancienne.end();
+      if (accepte && !apres_separateur) {
+        const Extremite bout = Extremite1(*cur);
+        if (code == BOUT2_BOUT1) {
+          const Extremite e = Extremite2(*choix);
+          accepte = Compte_fond(e.x, e.y, bout.x, bout.y, doc.Plan1) <= 4;
+        } else if (code == BOUT1_BOUT1) {
+          const Extremite e = Extremite1(*choix);
+          accepte = Compte_fond(e.x, e.y, bout.x, bout.y, doc.Plan1) <= 4;
+        } else {
+          accepte = false;
+        }
       }
-    }
 
-    if (!accepte) {
-      try {
+      if (!accepte) {
         triee.push_back(Separateur());
-      } catch (const std::bad_alloc&) {
-        // The sort stops: the rest stays unsorted after the chains made so far.
-        con.Erreur_Box(" - Erreur mem. - ");
-        break;
+        ++nb_separateurs;
+        cur = &triee.back();
+        continue;
       }
-      ++nb_separateurs;
+      restants.Retire(rang);
+      triee.splice(triee.end(), ancienne, choix);
+      Retourne(triee.back(), code);
       cur = &triee.back();
-      continue;
     }
-    triee.splice(triee.end(), ancienne, choix);
-    Retourne(triee.back(), code);
-    cur = &triee.back();
+  } catch (const std::bad_alloc&) {
+    // The sort stops: the rest stays unsorted after the chains made so far.
+    con.Erreur_Box(" - Erreur mem. - ");
   }
 
   ancienne.splice(ancienne.begin(), triee);

@@ -1,0 +1,116 @@
+#include "vecto/grille_vecteurs.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Classes of the vectors. An Angle (0..179, the orientation of the vector
+// when it was measured) falls in one of 60 bands of 3 degrees. A vector runs
+// along its Angle or the opposite way, and a cut keeps it within its old box,
+// so the signs (sx, sy) of its extents are those of the forward or of the
+// backward direction, some of them possibly 0: a band and a direction make
+// classes 0 .. 119. Any other sign pattern (an Angle set by hand) makes class
+// 120, always searched. A vector of no extent has no class: it never faces
+// anything.
+constexpr int32_t NB_BANDES = 60, LARGEUR_BANDE = 3;
+constexpr uint8_t CLASSE_AUTRE = 2 * NB_BANDES;
+enum Sens { AVANT = 0, ARRIERE = 1 };
+
+struct Signes {
+  int32_t sx, sy;
+};
+// Sign patterns of each direction, for Angles below 90 (forward is right and
+// up on the screen, rows growing downwards) and for Angles from 90 on
+// (forward is left and up).
+constexpr Signes MOTIFS[2][2][3] = {{{{1, -1}, {1, 0}, {0, -1}}, {{-1, 1}, {-1, 0}, {0, 1}}},
+                                   {{{-1, -1}, {-1, 0}, {0, -1}}, {{1, 1}, {1, 0}, {0, 1}}}};
+
+int32_t Signe(int64_t a) { return a > 0 ? 1 : a < 0 ? -1 : 0; }
+
+// Without usable Angles, a class is a sign pattern alone: 0 .. 8.
+uint8_t Classe_signes(int32_t sx, int32_t sy) { return static_cast<uint8_t>((sx + 1) * 3 + (sy + 1)); }
+
+GrillePoints Grille_de(const ListeVecteurs& liste, int64_t cote) {
+  int64_t xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+  bool premier = true;
+  auto etend = [&](int64_t x, int64_t y) {
+    if (premier) xmin = xmax = x, ymin = ymax = y, premier = false;
+    xmin = std::min(xmin, x), xmax = std::max(xmax, x);
+    ymin = std::min(ymin, y), ymax = std::max(ymax, y);
+  };
+  for (const Vecteur& v : liste) etend(v.x1, v.y1), etend(v.x2, v.y2);
+  return GrillePoints(xmin, ymin, xmax, ymax, cote, static_cast<uint32_t>(liste.size()));
+}
+
+}  // namespace
+
+GrilleVecteurs::GrilleVecteurs(const ListeVecteurs& liste, int64_t cote)
+    : debuts(Grille_de(liste, cote)), fins(debuts) {
+  for (const Vecteur& v : liste)
+    if (v.Angle < 0 || v.Angle > 179) angles_classes = false;
+  uint32_t r = 0;
+  for (const Vecteur& v : liste) Place(r++, v);
+}
+
+uint8_t GrilleVecteurs::Classe(const Vecteur& v) const {
+  const Signes s{Signe(int64_t{v.x2} - v.x1), Signe(int64_t{v.y2} - v.y1)};
+  if (s.sx == 0 && s.sy == 0) return GrillePoints::SANS_CLASSE;
+  if (!angles_classes) return Classe_signes(s.sx, s.sy);
+  for (const int sens : {AVANT, ARRIERE})
+    for (const Signes m : MOTIFS[v.Angle < 90 ? 0 : 1][sens])
+      if (m.sx == s.sx && m.sy == s.sy) return static_cast<uint8_t>(2 * (v.Angle / LARGEUR_BANDE) + sens);
+  return CLASSE_AUTRE;
+}
+
+void GrilleVecteurs::Place(uint32_t r, const Vecteur& v) {
+  const uint8_t c = Classe(v);
+  debuts.Place(r, v.x1, v.y1, c);
+  fins.Place(r, v.x2, v.y2, c);
+}
+
+void GrilleVecteurs::Retire(uint32_t r) {
+  debuts.Retire(r);
+  fins.Retire(r);
+}
+
+// A class may hold a facing vector when its band holds an Angle that passes
+// the angle test, and its direction a sign pattern of which some vector has
+// a negative dot product with (sx, sy).
+Classes GrilleVecteurs::Calcule_opposees(int32_t angle, int32_t sx, int32_t sy, int32_t pente) const {
+  const auto oppose = [&](Signes m) { return m.sx * sx < 0 || m.sy * sy < 0; };
+  Classes classes;
+  if (!angles_classes) {
+    for (int32_t x = -1; x <= 1; ++x)
+      for (int32_t y = -1; y <= 1; ++y)
+        if (oppose({x, y})) classes.Ajoute(Classe_signes(x, y));
+    return classes;
+  }
+  classes.Ajoute(CLASSE_AUTRE);
+  for (int32_t b = 0; b < NB_BANDES; ++b) {
+    const int32_t lo = b * LARGEUR_BANDE, hi = lo + LARGEUR_BANDE - 1;
+    const int32_t ecart_min = angle < lo ? lo - angle : angle > hi ? angle - hi : 0;
+    const int32_t ecart_max = std::max(std::abs(lo - angle), std::abs(hi - angle));
+    if (!(ecart_min < pente || ecart_max > 180 - pente)) continue;
+    for (const int sens : {AVANT, ARRIERE})
+      for (const Signes m : MOTIFS[lo < 90 ? 0 : 1][sens])
+        if (oppose(m)) classes.Ajoute(static_cast<uint32_t>(2 * b + sens));
+  }
+  return classes;
+}
+
+Classes GrilleVecteurs::Classes_opposees(const Vecteur& v1, int32_t pente) {
+  const int32_t sx = Signe(int64_t{v1.x2} - v1.x1), sy = Signe(int64_t{v1.y2} - v1.y1);
+  if (!angles_classes) return Calcule_opposees(v1.Angle, sx, sy, pente);
+  if (memo.empty() || pente != pente_memo) {
+    memo.assign(180 * 9, Classes());
+    memo_fait.assign(180 * 9, 0);
+    pente_memo = pente;
+  }
+  const auto i = static_cast<size_t>(v1.Angle * 9 + Classe_signes(sx, sy));
+  if (!memo_fait[i]) {
+    memo[i] = Calcule_opposees(v1.Angle, sx, sy, pente);
+    memo_fait[i] = 1;
+  }
+  return memo[i];
+}
