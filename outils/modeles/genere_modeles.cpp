@@ -7,12 +7,15 @@
 //   capitals A-Z, the digits and the signs + and -, one name each, in that
 //   order. On a tie the comparison keeps the first model, so l wins over the
 //   sans-serif I and o, O over 0: shapes a 10 x 8 mask cannot tell apart.
-// - Renderings: every character from six font files loaded by path (DejaVu
-//   Sans and Serif, Liberation Sans and Serif, Nimbus Sans and Roman), the
-//   font scaled so that its "H" is 25, 30, 35, 40 and 45 pixels high (labels
-//   at 300 dpi), its outline placed at the offsets (0, 0), (0.5, 0),
-//   (0, 0.5) and (0.5, 0.5) of a pixel, filled antialiased on a grey canvas
-//   and thresholded at mid-grey, as a scan would be.
+// - Renderings: every character from nine font files loaded by path (DejaVu
+//   Sans and Serif, Liberation Sans and Serif, Nimbus Sans and Roman, and
+//   the bold DejaVu Sans, Liberation Sans and Nimbus Roman of heavy labels),
+//   the font scaled so that its "H" is 16, 19, 22, 25, 30, 35, 40 and 45
+//   pixels high (labels at 300 dpi: the patent crops write them 16 to 22
+//   pixels high, the generated drawings 24 to 45), its outline placed at
+//   the offsets (0, 0), (0.5, 0), (0, 0.5) and (0.5, 0.5) of a pixel,
+//   filled antialiased on a grey canvas and thresholded at mid-grey, as a
+//   scan would be.
 // - Zone: the inclusive ink box of the character, first and last ink columns
 //   and rows, as the recognition chain gives a connected component to the
 //   comparison (for i, the stem and the dot together). A box narrower or

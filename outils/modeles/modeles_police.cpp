@@ -84,8 +84,9 @@ const std::vector<std::string> CARACTERES_REQUIS = Noms_requis();
 JeuRendu Jeu_construction() {
   return {{DEJAVU + "DejaVuSans.ttf", DEJAVU + "DejaVuSerif.ttf", LIBERATION + "LiberationSans-Regular.ttf",
            LIBERATION + "LiberationSerif-Regular.ttf", URW + "NimbusSans-Regular.otf",
-           URW + "NimbusRoman-Regular.otf"},
-          {25, 30, 35, 40, 45},
+           URW + "NimbusRoman-Regular.otf", DEJAVU + "DejaVuSans-Bold.ttf", LIBERATION + "LiberationSans-Bold.ttf",
+           URW + "NimbusRoman-Bold.otf"},
+          {16, 19, 22, 25, 30, 35, 40, 45},
           {{0.0, 0.0}, {0.5, 0.0}, {0.0, 0.5}, {0.5, 0.5}}};
 }
 
