@@ -407,3 +407,30 @@ TEST(AncienneReconnaissance, SansBibliotheque) {
   // Unrecognised, ignored, no second choice: the doubt reduction makes it 5.
   EXPECT_EQ(b.Etats(), (std::vector<int16_t>{5}));
 }
+
+TEST(Entrainement, SauvegardeImpossibleGardeLAncienne) {
+  // The scratch file of the save cannot be made (a directory holds its name):
+  // each command reports the failed save once and the old library stays
+  // byte for byte.
+  for (int commande = 0; commande < 3; ++commande) {
+    Atelier a({Forme::H, Forme::E});
+    ListeModeles ancienne = {Modele_de("Z", Motif(2), 5), Modele_de("Y", Motif(4), 1)};
+    Ecrit_modeles(a.ctx, ancienne, 2, "bimdl.dat");
+    Ecrit_fichier(a.rep.Chemin("biqdl.dat"), "1\n\nE 0 0 0 0\n");
+    const std::string avant = a.Bimdl();
+    std::filesystem::create_directory(a.rep.Chemin("bimdl.dat.tmp"));
+    if (commande == 0) {
+      a.Repond({"o", "H", DEFAUT, DEFAUT, "E", DEFAUT});
+      Ajoute_modeles(a.ctx, a.doc);
+    } else if (commande == 1) {
+      a.Repond({"o", "H", DEFAUT, DEFAUT, "E", DEFAUT});
+      EXPECT_EQ(Recree_modeles(a.ctx, a.doc), 2);
+    } else {
+      a.Repond({"o", "H", DEFAUT, "o", "E", DEFAUT});
+      Ancienne_reconnaissance(a.ctx, a.doc);
+      EXPECT_EQ(a.Caracteres(), (std::vector<std::string>{"H", "E"}));
+    }
+    EXPECT_EQ(a.Boites(), (std::vector<std::string>{"Sauvegarde Biblioteque Caractere impossible!"})) << commande;
+    EXPECT_EQ(a.Bimdl(), avant) << commande;
+  }
+}
