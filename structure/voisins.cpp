@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 
 #include "console/console.h"
@@ -20,18 +19,10 @@
 #include "structure/pas_a_pas.h"
 
 double Seuil_parametre::Lit(const Contexte& ctx) {
-  const std::string chemin = ctx.Chemin("param.dat");
-  std::error_code e1, e2;
-  const auto d = std::filesystem::last_write_time(chemin, e1);
-  const auto t = std::filesystem::file_size(chemin, e2);
-  const bool connu = !e1 && !e2;
-  const int64_t date_lue = connu ? static_cast<int64_t>(d.time_since_epoch().count()) : 0;
-  if (valide && connu && date_lue == date && t == taille) return valeur;
+  if (valide) return valeur;
   valeur = Parametre(ctx, nom);
   // A found value holds only digits and points, never the failure value.
-  valide = connu && valeur != -255.0;
-  date = date_lue;
-  taille = connu ? t : 0;
+  valide = valeur != -255.0;
   return valeur;
 }
 
@@ -153,6 +144,8 @@ int32_t Voisinage::Cherche(Quadrilatere* s, int32_t flag, int32_t mode, Voisins&
     Trace_axe_double(doc, *s);
     Montre_pres_de(ctx, Extremite1(*s));
     ctx.Con.Pause();
+    seuil_pol.Oublie();
+    seuil_ch.Oublie();
   }
   return 1;
 }

@@ -24,19 +24,19 @@ struct Voisins {
   int32_t FlagN = 0;
 };
 
-// A threshold of param.dat read as often as the walks ask for it: the file is
-// read again only when its date or size changed, or when the last lookup
-// failed (the failure is then reported again, as a fresh lookup would).
+// A threshold of param.dat for the many lookups of one stage. The file is
+// read again after every pause of step mode (the operator may edit it while
+// the stage waits) and after a failed lookup (the failure is then reported
+// again, as a fresh lookup does); nothing else can change it meanwhile.
 class Seuil_parametre {
  public:
   explicit Seuil_parametre(std::string nom) : nom(std::move(nom)) {}
   double Lit(const Contexte& ctx);
+  void Oublie() { valide = false; }
 
  private:
   std::string nom;
   bool valide = false;
-  int64_t date = 0;
-  uintmax_t taille = 0;
   double valeur = 0.0;
 };
 
@@ -82,7 +82,7 @@ using Liste_parcours = std::array<Quadrilatere*, NB_ENTREES_PARCOURS>;
 
 // Most steps one walk may take. Walks of real drawings take a few dozen; a
 // walk that would branch without end over a mesh of strokes fails there.
-constexpr int64_t PAS_MAX_PARCOURS = 50000;
+constexpr int64_t PAS_MAX_PARCOURS = 1000;
 
 // The states a walk has been through: the step that would repeat one fails,
 // since a walk that repeats a state (after its depth guard reset the index)
