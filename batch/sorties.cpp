@@ -1,6 +1,7 @@
 #include "batch/sorties.h"
 
 #include <cctype>
+#include <filesystem>
 
 #include "app/chaines.h"
 #include "console/console.h"
@@ -31,4 +32,11 @@ bool Sauve_resultats(Console& con, const Document& doc, const std::string& racin
     ok = false;
   }
   return ok;
+}
+
+void Efface_resultats(const std::string& racine) {
+  for (const char* suffixe : {".vecto.vrx", ".plan2.bmp", ".vrx", ".graphe.txt"}) {
+    std::error_code ec;
+    std::filesystem::remove(racine + suffixe, ec);
+  }
 }

@@ -17,3 +17,6 @@ std::string Racine_sortie(const std::string& image, const std::string& sortie);
 // STEM.graphe.txt: the dump of the stroke graph. False when one could not be
 // written (the others are still written).
 bool Sauve_resultats(Console& con, const Document& doc, const std::string& racine, bool analyse, bool graphe);
+
+// Removes the files Sauve_resultats writes for the stem, those that exist.
+void Efface_resultats(const std::string& racine);

@@ -18,7 +18,7 @@ int Lance(const std::string& arguments, const RepertoireTemporaire& rep) {
 }  // namespace
 
 TEST(Batch, StatutsEtMessages) {
-  Banc b("#Resolution#\n=300#\n>\n");
+  Banc b(Param_defaut());
   ASSERT_TRUE(Sauve_plan(b.rep.Chemin("a.bmp"), Cree_plan(20, 12)));
   Ecrit_fichier(b.rep.Chemin("faux.bmp"), "BM rien");
 
