@@ -268,7 +268,7 @@ TEST(Recherche_chaines, MailleSansIssue) {
   // Step mode reads the thresholds again after every pause: a short param.dat.
   Cas c(64, 64);
   Ecrit_fichier(c.b.rep.Chemin("param.dat"), "#Seuil_dist_Pol#\n=15#\n#Seuil_dist_Ch#\n=15#\n>\n");
-  const int N = 4, pas = 40;
+  const int N = 3, pas = 40;
   for (int j = 0; j <= N; ++j)
     for (int i = 0; i <= N; ++i) {
       if (i < N) c.Ajoute(Axe(20 + pas * i, 20 + pas * j, 20 + pas * (i + 1), 20 + pas * j));
