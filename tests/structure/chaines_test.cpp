@@ -262,12 +262,9 @@ TEST(Recherche_chaines, MailleDeMilliersDeTraits) {
 }
 
 // A mesh without a graph and without rings found: every chain walk branches
-// at every node and meets only listed strokes; each is stopped by its step
-// limit. (Past the depth guard every step clears and draws Plan 2: a small one.)
+// at every node and meets only listed strokes, never a free end: no chain.
 TEST(Recherche_chaines, MailleSansIssue) {
-  // Step mode reads the thresholds again after every pause: a short param.dat.
-  Cas c(64, 64);
-  Ecrit_fichier(c.b.rep.Chemin("param.dat"), "#Seuil_dist_Pol#\n=15#\n#Seuil_dist_Ch#\n=15#\n>\n");
+  Cas_p c(64, 64);
   const int N = 3, pas = 40;
   for (int j = 0; j <= N; ++j)
     for (int i = 0; i <= N; ++i) {
@@ -276,6 +273,28 @@ TEST(Recherche_chaines, MailleSansIssue) {
     }
   Recherche_chaines(c.b.ctx, c.doc);
   EXPECT_TRUE(c.doc.ListeSymboles.empty());
-  EXPECT_EQ(c.b.con.ModeDebug, 1);
   EXPECT_TRUE(c.b.con.Boites.empty());
+}
+
+// A state met again while open fails the step; once closed it may come back;
+// past PAS_MAX_PARCOURS steps every step fails.
+TEST(Memoire_parcours, EtatsEtLimite) {
+  Quadrilatere a, b;
+  Liste_parcours liste{};
+  liste[0] = &a;
+  Memoire_parcours m;
+  EXPECT_FALSE(m.Deja_vu(&a, 0, 0, liste));
+  EXPECT_FALSE(m.Deja_vu(&b, 0, 1, liste));
+  EXPECT_FALSE(m.Deja_vu(&b, 1, 1, liste));
+  EXPECT_TRUE(m.Deja_vu(&b, 0, 1, liste));
+  liste[0] = &b;  // entry 0 differs: another state
+  EXPECT_FALSE(m.Deja_vu(&b, 0, 1, liste));
+  m.Ferme();
+  EXPECT_FALSE(m.Deja_vu(&b, 0, 1, liste));
+  m.Raz();
+  for (int64_t k = 0; k < PAS_MAX_PARCOURS; ++k) {
+    m.Ferme();
+    ASSERT_FALSE(m.Deja_vu(&a, 0, 0, liste)) << k;
+  }
+  EXPECT_TRUE(m.Deja_vu(&b, 1, 5, liste));
 }
