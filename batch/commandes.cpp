@@ -1,7 +1,15 @@
 #include "batch/commandes.h"
 
 #include "app/chaines.h"
+#include "app/chaines_analyse.h"
 #include "app/chaines_structure.h"
+
+namespace {
+
+// Without a window there is no view to switch.
+void Lance_totale(Contexte& ctx, Document& doc) { Chaine_totale(ctx, doc); }
+
+}  // namespace
 
 const std::vector<Commande_batch>& Commandes_batch() {
   static const std::vector<Commande_batch> commandes = {
@@ -9,6 +17,9 @@ const std::vector<Commande_batch>& Commandes_batch() {
       {"zones", Chaine_zones_texte, true},
       {"redessine", Chaine_redessine, true},
       {"liaisons", Chaine_liaisons, true},
+      {"polygones", Chaine_polygones, true},
+      {"chaines", Chaine_chaines, true},
+      {"totale", Lance_totale, true},
   };
   return commandes;
 }

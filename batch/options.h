@@ -13,7 +13,7 @@ extern const char* const USAGE;
 struct Options {
   std::string Repertoire;  // empty: the current directory, or the installed data
   std::string Sortie;
-  std::string Chaine = "representation";
+  std::string Chaine = "totale";
   std::vector<const Commande_batch*> Commandes;
   bool Bavard = false;
   bool Graphe = false;

@@ -8,6 +8,7 @@
 #include "console/parametre.h"
 #include "image/document.h"
 #include "text/compare_car.h"
+#include "text/entrainement.h"
 #include "text/maintenance_modeles.h"
 #include "text/masque.h"
 #include "text/modeles.h"
@@ -25,7 +26,7 @@ std::string Coordonnees(const CompConnexe& z) {
 // last model of the library, then merges and saves the library. False when
 // the library could not be loaded: nothing changed.
 bool Apprend_zone(Contexte& ctx, Document& doc, CompConnexe& z) {
-  const auto seuilmask = static_cast<int32_t>(Parametre(ctx, "SEUILMASK"));
+  const int32_t seuilmask = Seuil_entier(ctx, "SEUILMASK");
   ListeModeles liste;
   const int32_t N = Lit_modeles(ctx, liste, BIBLIOTHEQUE);
   if (N < 0) return false;

@@ -21,6 +21,7 @@
 #include <exception>
 
 #include "app/chaines.h"
+#include "app/chaines_analyse.h"
 #include "app/chaines_structure.h"
 #include "app/qt/controles.h"
 #include "app/qt/saisie.h"
@@ -32,6 +33,8 @@
 #include "display/dessin_structure.h"
 #include "display/dessine_texte.h"
 #include "image/operations_plan.h"
+#include "text/ancienne_reconnaissance.h"
+#include "text/entrainement.h"
 #include "text/info_zone.h"
 #include "text/maintenance_modeles.h"
 #include "text/police.h"
@@ -98,9 +101,9 @@ void TMain1::Cree_controles() {
   Ajoute_bouton("Zones Texte", "Texte1", 25, &TMain1::Texte1Click);
   Ajoute_bouton("Redessine", "Redraw", 29, &TMain1::RedrawClick);
   Ajoute_bouton("Liaisons multiples", "LiaisonsB1", 25, &TMain1::LiaisonsB1Click);
-  Ajoute_bouton("Polygones", "PolygonesB1", 25, nullptr);
-  Ajoute_bouton("Chaines", "ChainesB1", 25, nullptr);
-  Ajoute_bouton("Totale", "CyclesB1", 25, nullptr);
+  Ajoute_bouton("Polygones", "PolygonesB1", 25, &TMain1::PolygonesB1Click);
+  Ajoute_bouton("Chaines", "ChainesB1", 25, &TMain1::ChainesB1Click);
+  Ajoute_bouton("Totale", "CyclesB1", 25, &TMain1::CyclesB1Click);
 
   TextL3 = new QLabel(BoutonsP1);
   TextL3->setObjectName("TextL3");
@@ -246,9 +249,9 @@ void TMain1::Cree_menus() {
   QMenu* texte = barre->addMenu("&Texte");
   Ajoute(texte, "&Reconnaître", &TMain1::ReconnaitreClick);
   QMenu* anciennes = texte->addMenu(QString::fromUtf8("&Anciennes Méthodes"));
-  Ajoute(anciennes, "&Reconnaître", nullptr);
-  Ajoute(anciennes, "&Ajouter aux modèles", nullptr);
-  Ajoute(anciennes, "Re-&Créer les Modèles", nullptr);
+  Ajoute(anciennes, "&Reconnaître", &TMain1::OldReconnaitreClick);
+  Ajoute(anciennes, "&Ajouter aux modèles", &TMain1::AjouterauxmodelsClick);
+  Ajoute(anciennes, "Re-&Créer les Modèles", &TMain1::ReCreerlesModelsClick);
   QMenu* etapes = texte->addMenu("&Etape Par Etape");
   Ajoute(etapes, "&Reconnaîssance Pure", &TMain1::ReconnaissancePureClick);
   Ajoute(etapes, "&Découpe Zone Doubles", &TMain1::DecoupeZoneDoublesClick);
@@ -435,6 +438,8 @@ void TMain1::Montre_Plan2(int32_t x, int32_t y) {
   ImageW1->repaint();
 }
 
+void TMain1::Repeint() { ImageW1->repaint(); }
+
 void TMain1::Traite_messages() { QCoreApplication::processEvents(); }
 
 // Commands.
@@ -552,6 +557,26 @@ void TMain1::Aide2Click() { Info_Box("Pas d'aide en ligne pour l'instant ! Consu
 void TMain1::vectorisation1Click() { Chaine_representation(Ctx, Doc); }
 
 void TMain1::Texte1Click() { Chaine_zones_texte(Ctx, Doc); }
+
+void TMain1::PolygonesB1Click() { Chaine_polygones(Ctx, Doc); }
+
+void TMain1::ChainesB1Click() { Chaine_chaines(Ctx, Doc); }
+
+void TMain1::CyclesB1Click() {
+  if (Chaine_totale(Ctx, Doc)) Plan2_1Click();
+}
+
+void TMain1::OldReconnaitreClick() {
+  if (Doc.Ouvert()) Ancienne_reconnaissance(Ctx, Doc);
+}
+
+void TMain1::AjouterauxmodelsClick() {
+  if (Doc.Ouvert()) Ajoute_modeles(Ctx, Doc);
+}
+
+void TMain1::ReCreerlesModelsClick() {
+  if (Doc.Ouvert()) Recree_modeles(Ctx, Doc);
+}
 
 void TMain1::BibliothequeClick() { Ouvre_editeur_masques(this, Ctx); }
 

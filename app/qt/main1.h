@@ -50,6 +50,7 @@ class TMain1 : public QMainWindow, public Console {
   void Progression_Init(int32_t min, int32_t max) override;
   void Progression_Pas() override;
   void Montre_Plan2(int32_t x, int32_t y) override;
+  void Repeint() override;
   void Traite_messages() override;
 
   // Opens the image as "&Ouvrir..." does once its dialog is confirmed.
@@ -115,6 +116,12 @@ class TMain1 : public QMainWindow, public Console {
   void Aide2Click();
   void vectorisation1Click();
   void Texte1Click();
+  void PolygonesB1Click();
+  void ChainesB1Click();
+  void CyclesB1Click();
+  void OldReconnaitreClick();
+  void AjouterauxmodelsClick();
+  void ReCreerlesModelsClick();
   void BibliothequeClick();
   void EditerlalisteClick();
   void FusionnerClick();

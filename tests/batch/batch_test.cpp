@@ -28,7 +28,10 @@ TEST(Batch, StatutsEtMessages) {
   EXPECT_EQ(Lance("--help", b.rep), 0);
   EXPECT_NE(Lit_fichier(b.rep.Chemin("out")).find("usage: vrix-batch"), std::string::npos);
 
-  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " " + b.rep.Chemin("faux.bmp") + " " + b.rep.Chemin("a.bmp"), b.rep), 1);
+  EXPECT_EQ(Lance("-d " + b.rep.Texte() + " -c representation " + b.rep.Chemin("faux.bmp") + " " +
+                      b.rep.Chemin("a.bmp"),
+                  b.rep),
+            1);
   EXPECT_NE(Lit_fichier(b.rep.Chemin("err")).find("Erreur: Fichier BMP erroné !"), std::string::npos);
   // The readable image was still processed, its results beside it.
   const std::string resultats = Lit_fichier(b.rep.Chemin("a.vecto.vrx"));
@@ -79,4 +82,19 @@ TEST(Batch, ZonesTexteEcritLeFichierDeSymboles) {
   EXPECT_NE(avec.find("#Symbole#", vrx.size()), std::string::npos);
   const std::string graphe = Lit_fichier(sortie + "/acide_hydroxybenzoique.graphe.txt");
   EXPECT_NE(graphe.find("\n-\n"), std::string::npos);
+}
+
+TEST(Batch, TotaleParDefautUneFoisParImage) {
+  RepertoireTemporaire rep;
+  const std::string image = VRIX_SOURCE "/samples/benzene.bmp";
+  const std::string sortie = rep.Chemin("r");
+  // The default chain: rings with their symbols in the symbols file.
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " " + image, rep), 0);
+  const std::string totale = Lit_fichier(sortie + "/benzene.vrx");
+  EXPECT_NE(totale.find("\n#Symbole#\nNom=Polygone\nNbSommets=6\n"), std::string::npos);
+  // After "Représentation" the chain "Totale" runs nothing: the
+  // vectorisation's lists, and a symbols file holding its header only.
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " -c representation,totale " + image, rep), 0);
+  EXPECT_EQ(Lit_fichier(sortie + "/benzene.vrx"), " - Fichier Resultats : " + sortie + "/benzene.vrx - \n - (Image " +
+                                                      image + ") - \n -===================-\n\n");
 }

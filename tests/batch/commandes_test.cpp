@@ -29,7 +29,7 @@ TEST(Batch, ListesDeCommandes) {
   for (const char* faux : {"", "zones,", ",zones", "zones,,representation", "Zones", "zones totale"}) {
     EXPECT_FALSE(Lit_commandes(faux, c, inconnu)) << faux;
   }
-  EXPECT_FALSE(Lit_commandes("representation,totale,x", c, inconnu));
-  EXPECT_EQ(inconnu, "totale");
-  EXPECT_EQ(Noms_commandes().substr(0, 43), "representation, zones, redessine, liaisons");
+  EXPECT_FALSE(Lit_commandes("representation,totales,x", c, inconnu));
+  EXPECT_EQ(inconnu, "totales");
+  EXPECT_EQ(Noms_commandes(), "representation, zones, redessine, liaisons, polygones, chaines, totale");
 }

@@ -108,18 +108,19 @@ class TestFenetre : public QObject {
         "S&auvegarder symboles | Sauvegader vectorisation",
         "&Paramètres: &Afficher | &Modifier",
         "&Texte: &Reconnaître | &Anciennes Méthodes/ | &Etape Par Etape/ | &Modèles/ | &Symboles/",
-        "&Texte/&Anciennes Méthodes: &Reconnaître (off) | &Ajouter aux modèles (off) | "
-        "Re-&Créer les Modèles (off)",
+        "&Texte/&Anciennes Méthodes: &Reconnaître | &Ajouter aux modèles | Re-&Créer les Modèles",
         "&Texte/&Etape Par Etape: &Reconnaîssance Pure | &Découpe Zone Doubles | "
         "Réduction du D&oute | Regroupement par &Zone | Détection des &Chiffres | &Analyse | "
         "&Prépare Fichier De Sortie",
         "&Texte/&Modèles: &Bibliothèque... | &Fusionner | &Changer Utilisation | &Oublier",
         "&Texte/&Symboles: &Editer la liste ...",
         "Aide: Vrix Version 1 | Aide",
-        "Boutons: Représentation | Zones Texte | Redessine | Liaisons multiples | Polygones (off) | "
-        "Chaines (off) | Totale (off)",
+        "Boutons: Représentation | Zones Texte | Redessine | Liaisons multiples | Polygones | "
+        "Chaines | Totale",
     }));
     QCOMPARE(Action(Main1.get(), "S&auvegarder symboles")->shortcut(), QKeySequence("Ctrl+E"));
+    // Every command of the window can be chosen.
+    for (const QString& l : lignes) QVERIFY2(!l.contains("(off)"), qPrintable(l));
 
     // No police.dat here: an error box at start-up, and the program runs on.
     Menu("Aide");
@@ -343,6 +344,23 @@ class TestFenetre : public QObject {
     }
     QCOMPARE(titres, QStringList({"Gestion des Masques", "Gestion des symboles"}));
     QVERIFY(Boites->Boites.empty());
+  }
+
+  void totale_deux_fois() {
+    Main1->Ctx.RepertoireTravail = VRIX_SOURCE "/data";
+    QVERIFY(Charge_police_initiale(Main1->Ctx) > 0);
+    Main1->Open(VRIX_SOURCE "/samples/benzene.bmp");
+    Clique("CyclesB1");
+    QCOMPARE(Texte("Label1"), QString("Plan 2"));
+    const size_t symboles = Main1->Doc.ListeSymboles.size();
+    QVERIFY(symboles > 0);
+    QVERIFY(Main1->Doc.ListeSymboles.front().Type == 100);  // the ring
+    // A second click only flips the view back.
+    Clique("CyclesB1");
+    QCOMPARE(Texte("Label1"), QString("Plan 1"));
+    QCOMPARE(Main1->Doc.ListeSymboles.size(), symboles);
+    Clique("CyclesB1");
+    QCOMPARE(Texte("Label1"), QString("Plan 2"));
   }
 
   void zones_texte_et_information() {
