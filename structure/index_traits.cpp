@@ -3,6 +3,7 @@
 #include "structure/index_traits.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "structure/intersections.h"
@@ -19,6 +20,37 @@ uint64_t Direction(int64_t x, int64_t y) {
 }
 
 }  // namespace
+
+template <class F>
+void Index_traits::Cellules_de(const Extremite* points, int n, F&& f) const {
+  double xmin = points[0].x, xmax = points[0].x;
+  for (int i = 1; i < n; ++i) xmin = std::min<double>(xmin, points[i].x), xmax = std::max<double>(xmax, points[i].x);
+  // One pixel of margin all round: a point on a cell border is in both cells.
+  xmin -= 1, xmax += 1;
+  if (xmax < gx0 || xmin > gx1) return;
+  const int32_t c0 = Cellule_x(static_cast<int64_t>(std::floor(xmin))), c1 = Cellule_x(static_cast<int64_t>(std::ceil(xmax)));
+  for (int32_t cx = c0; cx <= c1; ++cx) {
+    // The polygon is convex: within a strip its extent in y is reached at a
+    // vertex or where an edge meets a side of the strip.
+    const double a = std::max<double>(xmin, double(gx0) + double(cx) * cote);
+    const double b = std::min<double>(xmax, double(gx0) + double(cx + 1) * cote);
+    double ymin = INFINITY, ymax = -INFINITY;
+    for (int i = 0; i < n; ++i) {
+      const Extremite p = points[i], q = points[(i + 1) % n];
+      if (p.x >= a - 1 && p.x <= b + 1) ymin = std::min<double>(ymin, p.y), ymax = std::max<double>(ymax, p.y);
+      if (p.x == q.x) continue;
+      for (const double x : {a, b}) {
+        if (x < std::min(p.x, q.x) || x > std::max(p.x, q.x)) continue;
+        const double y = p.y + (x - p.x) * (double(q.y) - p.y) / (double(q.x) - p.x);
+        ymin = std::min(ymin, y), ymax = std::max(ymax, y);
+      }
+    }
+    if (ymin > ymax || ymax + 1 < gy0 || ymin - 1 > gy1) continue;
+    const int32_t r0 = Cellule_y(static_cast<int64_t>(std::floor(ymin - 1)));
+    const int32_t r1 = Cellule_y(static_cast<int64_t>(std::ceil(ymax + 1)));
+    for (int32_t cy = r0; cy <= r1; ++cy) f(static_cast<size_t>(cy) * nx + cx);
+  }
+}
 
 Index_traits::Index_traits(const std::vector<const Quadrilatere*>& traits)
     : boites(traits.size()), valides(traits.size(), false), vus(traits.size(), -1) {
@@ -39,25 +71,31 @@ Index_traits::Index_traits(const std::vector<const Quadrilatere*>& traits)
     }
     for (const Extremite e : {a, b}) {
       const uint64_t d = Direction(e.x, e.y);
-      if (d == 0) continue;
-      std::vector<int32_t>& r = rayons[d];
-      if (r.empty() || r.back() != static_cast<int32_t>(j)) r.push_back(static_cast<int32_t>(j));
+      if (d != 0) rayons.push_back({d, static_cast<int32_t>(j)});
     }
   }
+  std::sort(rayons.begin(), rayons.end());
   if (premier) return;
   // At most 512 cells a side, whatever the coordinates.
   const int64_t etendue = std::max(gx1 - gx0, gy1 - gy0) + 1;
   cote = std::max<int64_t>(64, etendue / 512 + 1);
   nx = static_cast<int32_t>((gx1 - gx0) / cote + 1);
   ny = static_cast<int32_t>((gy1 - gy0) / cote + 1);
-  cellules.resize(static_cast<size_t>(nx) * static_cast<size_t>(ny));
-  for (size_t j = 0; j < traits.size(); ++j) {
-    if (!valides[j]) continue;
-    const Boite& bo = boites[j];
-    for (int32_t cy = Cellule_y(bo.y0); cy <= Cellule_y(bo.y1); ++cy)
-      for (int32_t cx = Cellule_x(bo.x0); cx <= Cellule_x(bo.x1); ++cx)
-        cellules[static_cast<size_t>(cy) * nx + cx].push_back(static_cast<int32_t>(j));
-  }
+  // Two passes: count the strokes of each cell, then place them.
+  debuts.assign(static_cast<size_t>(nx) * static_cast<size_t>(ny) + 1, 0);
+  // A stroke goes into the cells its axis passes through.
+  auto pour_chaque_cellule = [&](auto&& f) {
+    for (size_t j = 0; j < traits.size(); ++j) {
+      if (!valides[j]) continue;
+      const Extremite axe[2] = {Extremite1(*traits[j]), Extremite2(*traits[j])};
+      Cellules_de(axe, 2, [&](size_t c) { f(c, static_cast<int32_t>(j)); });
+    }
+  };
+  pour_chaque_cellule([&](size_t c, int32_t) { ++debuts[c + 1]; });
+  for (size_t c = 1; c < debuts.size(); ++c) debuts[c] += debuts[c - 1];
+  entrees.resize(static_cast<size_t>(debuts.back()));
+  std::vector<int32_t> place(debuts.begin(), debuts.end() - 1);
+  pour_chaque_cellule([&](size_t c, int32_t j) { entrees[place[c]++] = j; });
 }
 
 int32_t Index_traits::Cellule_x(int64_t x) const {
@@ -88,18 +126,20 @@ std::vector<int32_t> Index_traits::Candidats(int32_t apres, const Extremite (&zo
     zx0 = std::min<int64_t>(zx0, z.x), zy0 = std::min<int64_t>(zy0, z.y);
     zx1 = std::max<int64_t>(zx1, z.x), zy1 = std::max<int64_t>(zy1, z.y);
   }
-  if (nx > 0 && zx1 >= gx0 && zx0 <= gx1 && zy1 >= gy0 && zy0 <= gy1) {
-    for (int32_t cy = Cellule_y(zy0); cy <= Cellule_y(zy1); ++cy)
-      for (int32_t cx = Cellule_x(zx0); cx <= Cellule_x(zx1); ++cx)
-        for (const int32_t j : cellules[static_cast<size_t>(cy) * nx + cx]) {
-          const Boite& bo = boites[j];
-          if (bo.x1 >= zx0 && bo.x0 <= zx1 && bo.y1 >= zy0 && bo.y0 <= zy1) Ajoute(j, apres, sortie);
-        }
-  }
+  // The cells the zone covers; a stroke's box must meet the zone's.
+  if (nx > 0)
+    Cellules_de(zone, 4, [&](size_t c) {
+      for (int32_t k = debuts[c]; k < debuts[c + 1]; ++k) {
+        const int32_t j = entrees[k];
+        const Boite& bo = boites[j];
+        if (bo.x1 >= zx0 && bo.x0 <= zx1 && bo.y1 >= zy0 && bo.y0 <= zy1) Ajoute(j, apres, sortie);
+      }
+    });
   for (const Extremite& z : zone) {
-    const auto r = rayons.find(Direction(z.x, z.y));
-    if (r == rayons.end()) continue;
-    for (const int32_t j : r->second) Ajoute(j, apres, sortie);
+    const uint64_t d = Direction(z.x, z.y);
+    for (auto r = std::lower_bound(rayons.begin(), rayons.end(), std::make_pair(d, INT32_MIN));
+         r != rayons.end() && r->first == d; ++r)
+      Ajoute(r->second, apres, sortie);
   }
   std::sort(sortie.begin(), sortie.end());
   return sortie;

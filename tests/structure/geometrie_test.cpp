@@ -110,11 +110,15 @@ TEST(Mesures, FondInferieurSuitLeMemeChemin) {
 // the zone far outside its box.
 TEST(Index_traits, CandidatsContiennentLesVoisins) {
   std::mt19937 gen(11);
-  std::uniform_int_distribution<int32_t> c(-80, 400), l(-40, 40), k(1, 4);
+  std::uniform_int_distribution<int32_t> c(-80, 700), l(-40, 40), L(-400, 400), k(1, 4);
   std::vector<Quadrilatere> traits;
-  for (int i = 0; i < 300; ++i) {
+  for (int i = 0; i < 400; ++i) {
     const int32_t x = c(gen), y = c(gen);
-    traits.push_back(Axe(x, y, x + l(gen), y + l(gen)));
+    // Some long strokes, across many cells of the grid.
+    if (i % 5 == 0)
+      traits.push_back(Axe(x, y, x + L(gen), y + L(gen)));
+    else
+      traits.push_back(Axe(x, y, x + l(gen), y + l(gen)));
   }
   // Strokes whose end 2 lies on the ray from the origin through a corner of
   // an earlier stroke's zone.
