@@ -10,6 +10,10 @@
 
 namespace {
 
+constexpr uint64_t BITS_FILTRE = 1u << 16;
+
+uint64_t Hache(uint64_t d) { return (d * 0x9E3779B97F4A7C15ULL) >> 48; }
+
 // The direction of (x, y) from the origin, reduced by the gcd; 0 for the origin.
 uint64_t Direction(int64_t x, int64_t y) {
   if (x == 0 && y == 0) return 0;
@@ -53,7 +57,7 @@ void Index_traits::Cellules_de(const Extremite* points, int n, F&& f) const {
 }
 
 Index_traits::Index_traits(const std::vector<const Quadrilatere*>& traits)
-    : boites(traits.size()), valides(traits.size(), false), vus(traits.size(), -1) {
+    : boites(traits.size()), valides(traits.size(), false), filtre(BITS_FILTRE / 64, 0), vus(traits.size(), -1) {
   bool premier = true;
   for (size_t j = 0; j < traits.size(); ++j) {
     const Quadrilatere& q = *traits[j];
@@ -66,12 +70,14 @@ Index_traits::Index_traits(const std::vector<const Quadrilatere*>& traits)
       gx0 = bo.x0, gy0 = bo.y0, gx1 = bo.x1, gy1 = bo.y1;
       premier = false;
     } else {
-      gx0 = std::min(gx0, bo.x0), gy0 = std::min(gy0, bo.y0);
-      gx1 = std::max(gx1, bo.x1), gy1 = std::max(gy1, bo.y1);
+      gx0 = std::min<int64_t>(gx0, bo.x0), gy0 = std::min<int64_t>(gy0, bo.y0);
+      gx1 = std::max<int64_t>(gx1, bo.x1), gy1 = std::max<int64_t>(gy1, bo.y1);
     }
     for (const Extremite e : {a, b}) {
       const uint64_t d = Direction(e.x, e.y);
-      if (d != 0) rayons.push_back({d, static_cast<int32_t>(j)});
+      if (d == 0) continue;
+      rayons.push_back({d, static_cast<int32_t>(j)});
+      filtre[Hache(d) / 64] |= uint64_t{1} << (Hache(d) % 64);
     }
   }
   std::sort(rayons.begin(), rayons.end());
@@ -95,7 +101,7 @@ Index_traits::Index_traits(const std::vector<const Quadrilatere*>& traits)
   for (size_t c = 1; c < debuts.size(); ++c) debuts[c] += debuts[c - 1];
   entrees.resize(static_cast<size_t>(debuts.back()));
   std::vector<int32_t> place(debuts.begin(), debuts.end() - 1);
-  pour_chaque_cellule([&](size_t c, int32_t j) { entrees[place[c]++] = j; });
+  pour_chaque_cellule([&](size_t c, int32_t j) { entrees[place[c]++] = {j, boites[j]}; });
 }
 
 int32_t Index_traits::Cellule_x(int64_t x) const {
@@ -130,13 +136,14 @@ std::vector<int32_t> Index_traits::Candidats(int32_t apres, const Extremite (&zo
   if (nx > 0)
     Cellules_de(zone, 4, [&](size_t c) {
       for (int32_t k = debuts[c]; k < debuts[c + 1]; ++k) {
-        const int32_t j = entrees[k];
-        const Boite& bo = boites[j];
-        if (bo.x1 >= zx0 && bo.x0 <= zx1 && bo.y1 >= zy0 && bo.y0 <= zy1) Ajoute(j, apres, sortie);
+        const Entree& e = entrees[k];
+        const Boite& bo = e.boite;
+        if (bo.x1 >= zx0 && bo.x0 <= zx1 && bo.y1 >= zy0 && bo.y0 <= zy1) Ajoute(e.trait, apres, sortie);
       }
     });
   for (const Extremite& z : zone) {
     const uint64_t d = Direction(z.x, z.y);
+    if ((filtre[Hache(d) / 64] >> (Hache(d) % 64) & 1) == 0) continue;
     for (auto r = std::lower_bound(rayons.begin(), rayons.end(), std::make_pair(d, INT32_MIN));
          r != rayons.end() && r->first == d; ++r)
       Ajoute(r->second, apres, sortie);

@@ -26,7 +26,12 @@ class Index_traits {
 
  private:
   struct Boite {
-    int64_t x0, y0, x1, y1;
+    int32_t x0, y0, x1, y1;
+  };
+  // A stroke in a cell, with its axis box at hand.
+  struct Entree {
+    int32_t trait;
+    Boite boite;
   };
   // Calls f with every cell a convex polygon of n points (a segment when n
   // is 2) may touch, within the grid.
@@ -42,9 +47,12 @@ class Index_traits {
   int64_t cote = 64;                             // cell side, pixels
   int32_t nx = 0, ny = 0;
   // Strokes of each cell: those of cell c are entrees[debuts[c] .. debuts[c + 1]).
-  std::vector<int32_t> debuts, entrees;
-  // (reduced direction of an end seen from the origin, stroke), sorted.
+  std::vector<int32_t> debuts;
+  std::vector<Entree> entrees;
+  // (reduced direction of an end seen from the origin, stroke), sorted, and
+  // a bit per hashed direction to skip most searches.
   std::vector<std::pair<uint64_t, int32_t>> rayons;
+  std::vector<uint64_t> filtre;
   std::vector<int32_t> vus;
   int32_t marque = 0;
 };
