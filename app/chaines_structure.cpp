@@ -1,3 +1,5 @@
+// The structure commands: the graph group, run once per document, and the
+// commands "Redessine" and "Liaisons multiples" built on it.
 #include "app/chaines_structure.h"
 
 #include "console/console.h"

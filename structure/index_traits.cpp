@@ -32,7 +32,8 @@ void Index_traits::Cellules_de(const Extremite* points, int n, F&& f) const {
   // One pixel of margin all round: a point on a cell border is in both cells.
   xmin -= 1, xmax += 1;
   if (xmax < gx0 || xmin > gx1) return;
-  const int32_t c0 = Cellule_x(static_cast<int64_t>(std::floor(xmin))), c1 = Cellule_x(static_cast<int64_t>(std::ceil(xmax)));
+  const int32_t c0 = Cellule_x(static_cast<int64_t>(std::floor(xmin)));
+  const int32_t c1 = Cellule_x(static_cast<int64_t>(std::ceil(xmax)));
   for (int32_t cx = c0; cx <= c1; ++cx) {
     // The polygon is convex: within a strip its extent in y is reached at a
     // vertex or where an edge meets a side of the strip.

@@ -81,9 +81,9 @@ TEST(Ligne_axe, BornesDeLImage) {
 }
 
 TEST(Mesures, RacinesEntieres) {
-  const std::pair<int64_t, int64_t> plancher[] = {{0, 0},   {1, 1},   {2, 1},     {3, 1},        {4, 2},
-                                                  {15, 3},  {16, 4},  {17, 4},    {14400, 120}, {14401, 120},
-                                                  {int64_t{1} << 62, int64_t{1} << 31}, {(int64_t{1} << 62) - 1, (int64_t{1} << 31) - 1}};
+  const int64_t g = int64_t{1} << 62, r = int64_t{1} << 31;
+  const std::pair<int64_t, int64_t> plancher[] = {{0, 0},   {1, 1},   {2, 1},   {3, 1},      {4, 2},       {15, 3},
+                                                  {16, 4},  {17, 4},  {14400, 120}, {14401, 120}, {g, r}, {g - 1, r - 1}};
   for (const auto& [n, r] : plancher) EXPECT_EQ(Racine_plancher(n), r) << n;
   EXPECT_EQ(Racine_plafond(14400), 120);
   EXPECT_EQ(Racine_plafond(14401), 121);

@@ -115,7 +115,8 @@ TEST(Analyse_liaisons, GroupesDePlusDeDixTraits) {
     for (int k = 0; k + 1 < nb; ++k) c.Relie(q[k], q[k + 1], 'P');
     Analyse_liaisons(c.b.ctx, c.doc);
     EXPECT_EQ(c.b.ctx.NumGroupe, 101) << nb;
-    for (const Quadrilatere& t : c.doc.Quadrilateres) EXPECT_EQ(std::make_pair(t.Marque, int32_t{t.Marque2}), std::make_pair(300, 101));
+    for (const Quadrilatere& t : c.doc.Quadrilateres)
+      EXPECT_EQ(std::make_pair(t.Marque, int32_t{t.Marque2}), std::make_pair(300, 101));
     if (nb == 10) {
       ASSERT_EQ(c.doc.ListeSymboles.size(), 1u);
       const Symbole& s = c.doc.ListeSymboles.front();
