@@ -1,3 +1,7 @@
+// The analysis commands. "Totale" reads Plan 1 and the data files of the
+// working directory and fills every result list of the document, then draws
+// the symbols on Plan 2; the others run their stages on the lists as they
+// stand. Each ends with the message beep.
 #include "app/chaines_analyse.h"
 
 #include "app/chaines_structure.h"

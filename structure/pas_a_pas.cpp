@@ -1,3 +1,5 @@
+// Step-mode helpers of the structure stages: they draw on Plan 2 and move
+// the view, nothing else.
 #include "structure/pas_a_pas.h"
 
 #include <algorithm>

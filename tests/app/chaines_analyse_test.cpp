@@ -145,5 +145,6 @@ TEST(ChainesAnalyse, FichierDesSymboles) {
                                      "\n#Symbole#\nNom=Polygone\nNbSommets=6\n"
                                      "Sommets=(150,50) (63,100) (63,200) (150,250) (237,200) (237,100) \n"
                                      "Commentaire=\n"
-                                     "\n#Symbole#\nNom=Chaine\nNbSommets=2\nSommets=(20,280) (120,280) \nCommentaire=C1\n");
+                                     "\n#Symbole#\nNom=Chaine\nNbSommets=2\n"
+                                     "Sommets=(20,280) (120,280) \nCommentaire=C1\n");
 }

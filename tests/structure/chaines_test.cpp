@@ -110,7 +110,8 @@ TEST(Recherche_chaines, TraitSeul) {
     EXPECT_EQ(c.doc.NbQuads, 1);
     EXPECT_TRUE(c.doc.ListeArcs.empty());
     EXPECT_EQ(q->Marque, l.symboles.empty() ? 0 : 201);
-    EXPECT_EQ(c.b.con.Log, l.symboles.empty() ? " Recherche des Chaines..." : " Recherche des Chaines...\n Chaine de lg = 1 ");
+    EXPECT_EQ(c.b.con.Log,
+              l.symboles.empty() ? " Recherche des Chaines..." : " Recherche des Chaines...\n Chaine de lg = 1 ");
   }
 }
 
@@ -133,7 +134,8 @@ TEST(Recherche_chaines, ZigzagDeQuatreTraits) {
       ASSERT_EQ(t.size(), 1u);
       EXPECT_TRUE(t[0] == "200 4 C1111" + Points_texte(p) || t[0] == "200 4 C1111" + Points_texte(r))
           << t[0] << " " << ordre[0] << " " << inverses;
-      for (const Quadrilatere& q : c.doc.Quadrilateres) EXPECT_EQ(std::make_pair(q.Marque, int{q.Marque2}), std::make_pair(201, 101));
+      for (const Quadrilatere& q : c.doc.Quadrilateres)
+        EXPECT_EQ(std::make_pair(q.Marque, int{q.Marque2}), std::make_pair(201, 101));
     }
 }
 

@@ -135,7 +135,8 @@ TEST(Recherche_polygones2, BoucleSansFin) {
   dx = dx / l * 40, dy = dy / l * 40;
   double x = 280, y = 330;
   for (int k = 0; k < 17; ++k) {
-    const double a = -12 * M_PI / 180, nx = dx * std::cos(a) - dy * std::sin(a), ny = dx * std::sin(a) + dy * std::cos(a);
+    const double a = -12 * M_PI / 180;
+    const double nx = dx * std::cos(a) - dy * std::sin(a), ny = dx * std::sin(a) + dy * std::cos(a);
     dx = nx, dy = ny, x += dx, y += dy;
     queue.push_back({static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y))});
   }

@@ -75,7 +75,8 @@ TEST(Localise_polygones, HexagoneDeTraits) {
   EXPECT_EQ(Symboles_lus(c.doc), Textes{"100 6  150,50 63,100 63,200 150,250 237,200 237,100"});
   EXPECT_EQ(c.doc.ListeSymboles.front().Reserve, 0);
   EXPECT_EQ(c.b.ctx.NumGroupe, 101);
-  for (const Quadrilatere& q : c.doc.Quadrilateres) EXPECT_EQ(std::make_pair(q.Marque, int{q.Marque2}), std::make_pair(106, 101));
+  for (const Quadrilatere& q : c.doc.Quadrilateres)
+    EXPECT_EQ(std::make_pair(q.Marque, int{q.Marque2}), std::make_pair(106, 101));
   // The levels of the one search made: s0 1, s5 2, s4 3, s3 4, s2 5, s1 (the goal) 6.
   EXPECT_EQ(Niveaux(c.doc), (std::vector<int32_t>{1, 6, 5, 4, 3, 2}));
   EXPECT_EQ(c.doc.ListeArcs.size(), 6u);
