@@ -115,17 +115,18 @@ int32_t Pages_tiff(const uint8_t* octets, size_t taille) {
   return bas;
 }
 
-// One byte a pixel, rows from the top: non-zero for ink.
-std::vector<uint8_t> Encre_1bit(PIX* pix) {
+// Packed rows from the top, (width + 7) / 8 bytes each, 1 for ink.
+std::vector<uint8_t> Bits_1bit(PIX* pix) {
   const l_int32 l = pixGetWidth(pix), h = pixGetHeight(pix), wpl = pixGetWpl(pix);
+  const size_t utiles = (static_cast<size_t>(l) + 7) / 8;
   const l_uint32* data = pixGetData(pix);
-  std::vector<uint8_t> encre(static_cast<size_t>(l) * static_cast<size_t>(h));
+  std::vector<uint8_t> bits(utiles * static_cast<size_t>(h));
   for (l_int32 y = 0; y < h; ++y) {
     const l_uint32* ligne = data + static_cast<size_t>(y) * static_cast<size_t>(wpl);
-    uint8_t* e = encre.data() + static_cast<size_t>(y) * static_cast<size_t>(l);
-    for (l_int32 x = 0; x < l; ++x) e[x] = static_cast<uint8_t>(GET_DATA_BIT(ligne, x));
+    uint8_t* b = bits.data() + static_cast<size_t>(y) * utiles;
+    for (size_t i = 0; i < utiles; ++i) b[i] = static_cast<uint8_t>(GET_DATA_BYTE(ligne, i));
   }
-  return encre;
+  return bits;
 }
 
 Image_grise Grise(PIX* pix8) {
@@ -199,25 +200,23 @@ bool Lit_image(const uint8_t* octets, size_t taille, int32_t page, const Reglage
   lue.Profondeur = pixGetDepth(pix.get());
   lue.Resolution = pixGetXRes(pix.get()) > 0 ? pixGetXRes(pix.get()) : pixGetYRes(pix.get());
   if (lue.Resolution < 0) lue.Resolution = 0;
-  std::vector<uint8_t> encre;
   if (lue.Profondeur == 1 && pixGetColormap(pix.get()) == nullptr) {
     lue.Binarisee = false;
-    encre = Encre_1bit(pix.get());
-  } else {
-    if (pixGetSpp(pix.get()) == 4) {
-      Image_lept opaque(pixAlphaBlendUniform(pix.get(), 0xffffff00));
-      if (opaque) pix = std::move(opaque);
-    }
-    Image_lept gris(pixConvertTo8(pix.get(), 0));
-    if (!gris || pixGetDepth(gris.get()) != 8 || pixGetColormap(gris.get()) != nullptr) {
-      raison = "pixels of this " + nom + " file cannot be turned grey";
-      return false;
-    }
-    pix.reset();
-    lue.Binarisee = true;
-    encre = Binarise(Grise(gris.get()), reglage);
+    lue.Plan1 = Plan_bits(l, h, Bits_1bit(pix.get()), lue.Resolution);
+    return true;
   }
-  lue.Plan1 = Plan_image(l, h, encre, lue.Resolution);
+  if (pixGetSpp(pix.get()) == 4) {
+    Image_lept opaque(pixAlphaBlendUniform(pix.get(), 0xffffff00));
+    if (opaque) pix = std::move(opaque);
+  }
+  Image_lept gris(pixConvertTo8(pix.get(), 0));
+  if (!gris || pixGetDepth(gris.get()) != 8 || pixGetColormap(gris.get()) != nullptr) {
+    raison = "pixels of this " + nom + " file cannot be turned grey";
+    return false;
+  }
+  pix.reset();
+  lue.Binarisee = true;
+  lue.Plan1 = Plan_image(l, h, Binarise(Grise(gris.get()), reglage), lue.Resolution);
   return true;
 }
 

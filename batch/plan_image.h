@@ -12,3 +12,7 @@
 // image's resolution, written in the headers (pixels per metre) when it is
 // positive; 300 dpi otherwise. The size must be 1 to COTE_MAX a side.
 Plan Plan_image(int32_t largeur, int32_t hauteur, const std::vector<uint8_t>& encre, int32_t dpi);
+
+// The same from packed bits: rows from the top, (largeur + 7) / 8 bytes each,
+// most significant bit leftmost, 1 for ink; bits past the width are ignored.
+Plan Plan_bits(int32_t largeur, int32_t hauteur, const std::vector<uint8_t>& bits, int32_t dpi);

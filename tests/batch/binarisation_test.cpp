@@ -129,3 +129,23 @@ TEST(Binarisation, PlanDUneImageCommeUnBmpLu) {
   EXPECT_EQ(std::vector<uint8_t>(r.Entete.begin() + 24, r.Entete.begin() + 32),
             (std::vector<uint8_t>{0x46, 0x5C, 0, 0, 0x46, 0x5C, 0, 0}));
 }
+
+TEST(Binarisation, PlanDeBitsCommePlanDOctets) {
+  // Packed rows give the plane that one byte a pixel gives, for every width
+  // around the byte and row boundaries, whatever the bits past the width.
+  uint32_t graine = 5;
+  for (int32_t l = 1; l <= 41; ++l) {
+    const int32_t h = 3;
+    const size_t utiles = (static_cast<size_t>(l) + 7) / 8;
+    std::vector<uint8_t> bits(utiles * h), encre(static_cast<size_t>(l) * h);
+    for (uint8_t& b : bits) {
+      graine = graine * 1103515245u + 12345u;
+      b = static_cast<uint8_t>(graine >> 16);
+    }
+    for (int32_t y = 0; y < h; ++y)
+      for (int32_t x = 0; x < l; ++x) encre[y * l + x] = (bits[y * utiles + x / 8] >> (7 - x % 8)) & 1;
+    const Plan a = Plan_bits(l, h, bits, 200), b = Plan_image(l, h, encre, 200);
+    EXPECT_EQ(a.Pixels, b.Pixels) << l;
+    EXPECT_EQ(a.Entete, b.Entete) << l;
+  }
+}
