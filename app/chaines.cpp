@@ -17,6 +17,14 @@
 
 void Chaine_representation(Contexte& ctx, Document& doc) {
   if (doc.Ouvert()) {
+    // Run again, the chain may merge away strokes that the graph's arcs and
+    // the text candidates point to: those are dropped first, and the graph
+    // may be built again.
+    if (!doc.ListeArcs.empty() || !doc.Caracteres.empty()) {
+      doc.ListeArcs.clear();
+      doc.Caracteres.clear();
+      doc.NbGraphes = 0;
+    }
     Raz_Plan2(doc);
     Contours(ctx, doc);
     while (Fusion_vecteurs(ctx, doc) != 0) {

@@ -10,7 +10,9 @@ struct Contexte;
 struct Document;
 
 // "Représentation": contours, vector fusion, quadrilaterals, sorting and
-// fusion, clean-up. Ends with the message beep, document or not.
+// fusion, clean-up. Ends with the message beep, document or not. Run again
+// on a document, it first drops the stroke graph and the text candidates,
+// whose strokes it may merge away (the graph can then be built again).
 void Chaine_representation(Contexte& ctx, Document& doc);
 
 // "Zones Texte": a new candidate list (the old one is dropped), character

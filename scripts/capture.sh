@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Starts the main window on a virtual X display, opens a sample drawing, runs
-# "Représentation", then one of these scenes, shows Plan 2 and saves the
-# window as a PNG image:
-#   vecteurs  the contour vectors and the stroke axes drawn (the default);
-#   zones     "Zones Texte": the recognised text;
-#   graphe    "Zones Texte", "Redessine", then the stroke graph drawn;
-#   symboles  "Zones Texte", "Redessine", "Liaisons multiples", the symbols drawn.
+# one of these scenes, shows Plan 2 and saves the window as a PNG image:
+#   vecteurs  "Représentation", the contour vectors and the stroke axes drawn (the default);
+#   zones     "Représentation", "Zones Texte": the recognised text;
+#   graphe    the same, "Redessine", then the stroke graph drawn;
+#   symboles  the same, "Redessine", "Liaisons multiples", the symbols drawn;
+#   totale    "Totale" alone, which ends showing the symbols on Plan 2.
 #   ./scripts/capture.sh [IMAGE.bmp] [SORTIE.png] [SCENE]
 #   (default: samples/formule.bmp, out/vrix.png, vecteurs)
 set -euo pipefail

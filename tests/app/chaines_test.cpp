@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/chaines.h"
+#include "app/chaines_structure.h"
 #include "image/document.h"
 #include "outils_test.h"
 #include "samples/dessin.h"
@@ -78,4 +79,30 @@ TEST(SauveResultatsSymboles, FichierImpossibleSignaleEtRienEcrit) {
   const std::string bon = b.rep.Chemin("x.vrx");
   EXPECT_TRUE(Sauve_resultats_symboles(b.con, bon, doc));
   EXPECT_EQ(Lit_fichier(bon), " - Fichier Resultats : " + bon + " - \n - (Image x.bmp) - \n -===================-\n\n");
+}
+
+TEST(ChaineRepresentation, DeuxiemeFoisApresLeGraphe) {
+  // The graph and the candidates point at strokes a second run may merge
+  // away: they are dropped, and the graph is built again from what is left.
+  Banc b(Param_defaut());
+  Document doc;
+  Installe_plan(doc, Formule_exemple());
+  Chaine_representation(b.ctx, doc);
+  Chaine_zones_texte(b.ctx, doc);
+  Groupe_graphe(b.ctx, doc);
+  ASSERT_FALSE(doc.ListeArcs.empty());
+  ASSERT_EQ(doc.NbGraphes, 1);
+  Chaine_representation(b.ctx, doc);
+  EXPECT_TRUE(doc.ListeArcs.empty() && doc.Caracteres.empty());
+  EXPECT_EQ(doc.NbGraphes, 0);
+  Groupe_graphe(b.ctx, doc);
+  EXPECT_EQ(doc.NbGraphes, 1);
+  for (const Arc& a : doc.ListeArcs) {
+    bool q1 = a.Quad1 == nullptr, q2 = a.Quad2 == nullptr;
+    for (const Quadrilatere& q : doc.Quadrilateres) {
+      q1 = q1 || &q == a.Quad1;
+      q2 = q2 || &q == a.Quad2;
+    }
+    EXPECT_TRUE(q1 && q2);
+  }
 }

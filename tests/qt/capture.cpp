@@ -3,7 +3,8 @@
 //   vecteurs  "Représentation", then the contour vectors and the stroke axes drawn;
 //   zones     "Représentation", then "Zones Texte": the recognised text;
 //   graphe    the same, then "Redessine": the stroke graph drawn;
-//   symboles  the same, then "Liaisons multiples": the symbols drawn.
+//   symboles  the same, then "Liaisons multiples": the symbols drawn;
+//   totale    "Totale" alone, on the image as opened.
 //   vrix_capture IMAGE.bmp SORTIE.png [SCENE]   (run from a directory holding the data files)
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,8 +21,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const std::string scene = argc == 4 ? argv[3] : "vecteurs";
   if (argc < 3 || argc > 4 ||
-      (scene != "vecteurs" && scene != "zones" && scene != "graphe" && scene != "symboles")) {
-    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones|graphe|symboles]\n");
+      (scene != "vecteurs" && scene != "zones" && scene != "graphe" && scene != "symboles" && scene != "totale")) {
+    std::fprintf(stderr, "usage: vrix_capture IMAGE.bmp SORTIE.png [vecteurs|zones|graphe|symboles|totale]\n");
     return 2;
   }
   Ferme_boites boites;
@@ -33,20 +34,24 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
 
   main1.Open(QString::fromLocal8Bit(argv[1]));
-  main1.findChild<QAbstractButton*>("vectorisation1")->click();
-  if (scene != "vecteurs") {
-    main1.findChild<QAbstractButton*>("Texte1")->click();
-    if (scene != "zones") main1.findChild<QAbstractButton*>("Redraw")->click();
-    if (scene == "graphe") Action(&main1, "Graphe")->trigger();
-    if (scene == "symboles") {
-      main1.findChild<QAbstractButton*>("LiaisonsB1")->click();
-      Action(&main1, "&Symboles")->trigger();
-    }
+  if (scene == "totale") {
+    main1.findChild<QAbstractButton*>("CyclesB1")->click();  // ends showing Plan 2
   } else {
-    Action(&main1, "&Vecteurs")->trigger();
-    Action(&main1, "&Squelette")->trigger();
+    main1.findChild<QAbstractButton*>("vectorisation1")->click();
+    if (scene != "vecteurs") {
+      main1.findChild<QAbstractButton*>("Texte1")->click();
+      if (scene != "zones") main1.findChild<QAbstractButton*>("Redraw")->click();
+      if (scene == "graphe") Action(&main1, "Graphe")->trigger();
+      if (scene == "symboles") {
+        main1.findChild<QAbstractButton*>("LiaisonsB1")->click();
+        Action(&main1, "&Symboles")->trigger();
+      }
+    } else {
+      Action(&main1, "&Vecteurs")->trigger();
+      Action(&main1, "&Squelette")->trigger();
+    }
+    main1.findChild<QToolButton*>("Plan2_1")->click();
   }
-  main1.findChild<QToolButton*>("Plan2_1")->click();
   QApplication::processEvents();
 
   for (const auto& b : boites.Boites)
