@@ -93,7 +93,7 @@ class Analyse {
   bool Candidat(const Vecteur& v1, const Vecteur& v) const;
   uint32_t Plus_proche(const GrillePoints& points, Pt cible, const Vecteur& v1, const Classes& classes,
                        int64_t& d2) const;
-  void Cherche_partenaires(uint32_t V1, uint32_t& A, uint32_t& B, int64_t& dA2, int64_t& dB2);
+  void Cherche_partenaires(uint32_t V1, uint32_t& A, uint32_t& B, int64_t& dA2, int64_t& dB2) const;
   void Coupe(uint32_t r, Pt debut, Pt fin);
   void Libere(uint32_t r);
   void Ajoute_quad(Pt c1, Pt c2, Pt c3, Pt c4, int32_t longueur, int32_t angle1, int32_t angle2, uint8_t ep1,
@@ -198,7 +198,7 @@ uint32_t Analyse::Plus_proche(const GrillePoints& points, Pt cible, const Vecteu
 
 // Partner A faces V1's first endpoint (nearest second endpoint), partner B
 // its second endpoint (nearest first endpoint).
-void Analyse::Cherche_partenaires(uint32_t V1, uint32_t& A, uint32_t& B, int64_t& dA2, int64_t& dB2) {
+void Analyse::Cherche_partenaires(uint32_t V1, uint32_t& A, uint32_t& B, int64_t& dA2, int64_t& dB2) const {
   const Vecteur& v1 = *par_rang[V1];
   const Classes classes = grille.Classes_opposees(v1, penteV);
   A = Plus_proche(grille.Fins(), Debut(v1), v1, classes, dA2);

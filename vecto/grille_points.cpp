@@ -4,54 +4,57 @@
 
 namespace {
 
-constexpr int64_t CELLULES_MAX = 2048;  // per side
+constexpr int64_t COTES_MAX = 2048;  // cells along x or y
 
 }  // namespace
 
 GrillePoints::GrillePoints(int64_t xmin, int64_t ymin, int64_t xmax, int64_t ymax, int64_t cote_voulu, uint32_t nb)
     : x0(xmin), y0(ymin), cote(std::max<int64_t>(cote_voulu, 1)) {
   const int64_t etendue = std::max<int64_t>(std::max(xmax - xmin, ymax - ymin), 0) + 1;
-  if (etendue / cote >= CELLULES_MAX) cote = etendue / CELLULES_MAX + 1;
-  nx = std::max<int64_t>(xmax - xmin, 0) / cote + 1;
-  ny = std::max<int64_t>(ymax - ymin, 0) / cote + 1;
-  tete.assign(static_cast<size_t>(nx * ny), -1);
-  masque.assign(static_cast<size_t>(nx * ny), Classes());
-  suivant.assign(nb, -1);
-  precedent.assign(nb, -1);
-  cellule_de.assign(nb, -1);
-  classe.assign(nb, SANS_CLASSE);
-  px.assign(nb, 0);
-  py.assign(nb, 0);
+  if (etendue / cote >= COTES_MAX) cote = etendue / COTES_MAX + 1;
+  // Memory stays in proportion to the records: wider cells when the box is
+  // large and the records few.
+  const int64_t cellules_max = std::max<int64_t>(4096, 4 * int64_t{nb});
+  for (;;) {
+    nx = std::max<int64_t>(xmax - xmin, 0) / cote + 1;
+    ny = std::max<int64_t>(ymax - ymin, 0) / cote + 1;
+    if (nx * ny <= cellules_max) break;
+    cote *= 2;
+  }
+  cellules.assign(static_cast<size_t>(nx * ny), Cellule());
+  points.assign(nb, Point());
 }
 
-int64_t GrillePoints::Colonne(int64_t x) const { return std::clamp<int64_t>((x - x0) / cote, 0, nx - 1); }
-int64_t GrillePoints::Ligne(int64_t y) const { return std::clamp<int64_t>((y - y0) / cote, 0, ny - 1); }
-
-void GrillePoints::Place(uint32_t r, int64_t x, int64_t y, uint8_t c_point) {
+void GrillePoints::Place(uint32_t r, int64_t x, int64_t y, uint8_t classe) {
   const auto c = static_cast<int32_t>(Ligne(y) * nx + Colonne(x));
-  px[r] = x;
-  py[r] = y;
-  if (cellule_de[r] == c && classe[r] == c_point) return;
+  Point& p = points[r];
+  p.X = x;
+  p.Y = y;
+  if (p.Cellule == c && p.Classe == classe) return;
   Retire(r);
-  classe[r] = c_point;
-  cellule_de[r] = c;
-  precedent[r] = -1;
-  suivant[r] = tete[static_cast<size_t>(c)];
-  if (suivant[r] >= 0) precedent[static_cast<size_t>(suivant[r])] = static_cast<int32_t>(r);
-  tete[static_cast<size_t>(c)] = static_cast<int32_t>(r);
-  if (c_point != SANS_CLASSE) masque[static_cast<size_t>(c)].Ajoute(c_point);
+  Cellule& cellule = cellules[static_cast<size_t>(c)];
+  p.Classe = classe;
+  p.Cellule = c;
+  p.Precedent = -1;
+  p.Suivant = cellule.Tete;
+  if (p.Suivant >= 0) points[static_cast<size_t>(p.Suivant)].Precedent = static_cast<int32_t>(r);
+  cellule.Tete = static_cast<int32_t>(r);
+  if (classe != SANS_CLASSE) cellule.Masque.Ajoute(classe);
 }
 
 void GrillePoints::Retire(uint32_t r) {
-  const int32_t c = cellule_de[r];
-  if (c < 0) return;
-  if (precedent[r] >= 0) suivant[static_cast<size_t>(precedent[r])] = suivant[r];
-  else tete[static_cast<size_t>(c)] = suivant[r];
-  if (suivant[r] >= 0) precedent[static_cast<size_t>(suivant[r])] = precedent[r];
-  cellule_de[r] = -1;
-  // The cell's mask is made again from the records left in it.
-  Classes m;
-  for (int32_t s = tete[static_cast<size_t>(c)]; s >= 0; s = suivant[static_cast<size_t>(s)])
-    if (classe[static_cast<size_t>(s)] != SANS_CLASSE) m.Ajoute(classe[static_cast<size_t>(s)]);
-  masque[static_cast<size_t>(c)] = m;
+  Point& p = points[r];
+  if (p.Cellule < 0) return;
+  Cellule& cellule = cellules[static_cast<size_t>(p.Cellule)];
+  if (p.Precedent >= 0) points[static_cast<size_t>(p.Precedent)].Suivant = p.Suivant;
+  else cellule.Tete = p.Suivant;
+  if (p.Suivant >= 0) points[static_cast<size_t>(p.Suivant)].Precedent = p.Precedent;
+  p.Cellule = -1;
+  // The cell's classes are made again from the records left in it.
+  cellule.Masque = Classes();
+  for (int32_t s = cellule.Tete; s >= 0;) {
+    const Point& q = points[static_cast<size_t>(s)];
+    if (q.Classe != SANS_CLASSE) cellule.Masque.Ajoute(q.Classe);
+    s = q.Suivant;
+  }
 }

@@ -7,6 +7,7 @@
 // wants, and cells holding none of them are passed over.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -26,7 +27,7 @@ class GrillePoints {
 
   // Points with xmin <= x <= xmax and ymin <= y <= ymax, for records 0 .. nb-1.
   // Cells are cote units wide (at least 1), widened so that the grid holds
-  // at most 2048 cells a side.
+  // at most 2048 cells a side and 4 cells a record (4096 cells at least).
   GrillePoints(int64_t xmin, int64_t ymin, int64_t xmax, int64_t ymax, int64_t cote, uint32_t nb);
 
   // Puts record r at (x, y) with its class, moving it when it is already
@@ -46,11 +47,12 @@ class GrillePoints {
     const int64_t ci = Colonne(x), cj = Ligne(y);
     const int64_t i0 = ci - k, i1 = ci + k, j0 = cj - k, j1 = cj + k;
     auto cellule = [&](int64_t i, int64_t j) {
-      const auto c = static_cast<size_t>(j * nx + i);
-      if (!masque[c].Rencontre(voulues)) return;
-      for (int32_t r = tete[c]; r >= 0; r = suivant[static_cast<size_t>(r)]) {
-        const auto n = static_cast<size_t>(r);
-        if (voulues.Contient(classe[n])) visite(static_cast<uint32_t>(r), px[n], py[n]);
+      const Cellule& c = cellules[static_cast<size_t>(j * nx + i)];
+      if (!c.Masque.Rencontre(voulues)) return;
+      for (int32_t r = c.Tete; r >= 0;) {
+        const Point& p = points[static_cast<size_t>(r)];
+        if (voulues.Contient(p.Classe)) visite(static_cast<uint32_t>(r), p.X, p.Y);
+        r = p.Suivant;
       }
     };
     if (k == 0) {
@@ -73,14 +75,21 @@ class GrillePoints {
  private:
   // Cell of a coordinate; a query outside the box takes the nearest cell,
   // which keeps the distance bound of Anneau.
-  int64_t Colonne(int64_t x) const;
-  int64_t Ligne(int64_t y) const;
+  int64_t Colonne(int64_t x) const { return std::clamp<int64_t>((x - x0) / cote, 0, nx - 1); }
+  int64_t Ligne(int64_t y) const { return std::clamp<int64_t>((y - y0) / cote, 0, ny - 1); }
+
+  struct Cellule {
+    int32_t Tete = -1;  // first record of the cell, -1 when empty
+    Classes Masque;     // the classes of the cell's records
+  };
+  struct Point {
+    int64_t X = 0, Y = 0;
+    int32_t Suivant = -1, Precedent = -1;  // the cell's chain of records
+    int32_t Cellule = -1;                  // -1 when not placed
+    uint8_t Classe = SANS_CLASSE;
+  };
 
   int64_t x0, y0, cote, nx, ny;
-  std::vector<int32_t> tete;                // first record of each cell, -1 when empty
-  std::vector<Classes> masque;              // the classes of each cell's records
-  std::vector<int32_t> suivant, precedent;  // the cell's chain of records
-  std::vector<int32_t> cellule_de;          // each record's cell, -1 when not placed
-  std::vector<uint8_t> classe;              // each record's class
-  std::vector<int64_t> px, py;              // each record's point
+  std::vector<Cellule> cellules;
+  std::vector<Point> points;  // by record
 };

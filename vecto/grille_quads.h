@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <queue>
 #include <vector>
 
@@ -16,8 +15,9 @@
 
 class GrilleQuads {
  public:
-  // angles[r] and valeurs[r] belong to the r-th quadrilateral of the list.
-  GrilleQuads(const ListeQuads& liste, const std::vector<int32_t>& angles, const std::vector<uint32_t>& valeurs);
+  // angles_moyens[r] and valeurs[r] belong to the r-th quadrilateral of the list.
+  GrilleQuads(const ListeQuads& liste, const std::vector<int32_t>& angles_moyens,
+              const std::vector<uint32_t>& valeurs);
 
   void Retire(uint32_t r);
 
@@ -31,7 +31,7 @@ class GrilleQuads {
   // Visits the quadrilaterals left whose axis has an end near one of the two
   // ends of cur's axis, nearest cells first: visite(r) once for each, then
   // after each ring continuer(d), where every quadrilateral not yet visited
-  // has both ends more than d / 2 pixels away from both ends of cur. Stops
+  // has both ends at least d / 2 pixels away from both ends of cur. Stops
   // when continuer returns false or every cell has been seen. When the
   // corners span more than 23170 pixels along x or y, the grid is a single
   // cell: the first ring visits every quadrilateral left.
@@ -54,12 +54,18 @@ class GrilleQuads {
   }
 
  private:
+  void Compte(size_t i, int32_t n);      // n more quadrilaterals at angles[i]
+  int32_t Compte_avant(size_t i) const;  // quadrilaterals left at angles[0 .. i - 1]
+
   std::vector<uint8_t> restant;
-  std::vector<int32_t> angle_de;
-  std::vector<uint32_t> vu;  // the search that last visited each rank
+  std::vector<int32_t> angle_de;  // each one's position among the distinct angles
+  std::vector<uint32_t> vu;       // the search that last visited each rank
   uint32_t recherche = 0;
-  GrillePoints bouts;                 // point 2r: end 1 of rank r, point 2r + 1: its end 2
-  std::map<int64_t, int32_t> angles;  // angle -> number of quadrilaterals left
+  GrillePoints bouts;  // point 2r: end 1 of rank r, point 2r + 1: its end 2
+  // The distinct angles, sorted, and a Fenwick tree of the number of
+  // quadrilaterals left at each.
+  std::vector<int32_t> angles;
+  std::vector<int32_t> nombres;
   struct Entree {
     uint32_t Valeur, Rang;
     bool operator<(const Entree& o) const { return Valeur != o.Valeur ? Valeur > o.Valeur : Rang > o.Rang; }

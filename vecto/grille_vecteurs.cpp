@@ -1,6 +1,7 @@
 #include "vecto/grille_vecteurs.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -40,6 +41,10 @@ GrillePoints Grille_de(const ListeVecteurs& liste, int64_t cote) {
     ymin = std::min(ymin, y), ymax = std::max(ymax, y);
   };
   for (const Vecteur& v : liste) etend(v.x1, v.y1), etend(v.x2, v.y2);
+  // On a sparse page, cells of about one vector each: fewer cells to pass over.
+  const double aire = (static_cast<double>(xmax - xmin) + 1) * (static_cast<double>(ymax - ymin) + 1);
+  const double par_vecteur = std::sqrt(aire / static_cast<double>(std::max<size_t>(liste.size(), 1)));
+  cote = std::max(cote, static_cast<int64_t>(std::min(par_vecteur, 1e9)));
   return GrillePoints(xmin, ymin, xmax, ymax, cote, static_cast<uint32_t>(liste.size()));
 }
 
@@ -77,7 +82,8 @@ void GrilleVecteurs::Retire(uint32_t r) {
 // A class may hold a facing vector when its band holds an Angle that passes
 // the angle test, and its direction a sign pattern of which some vector has
 // a negative dot product with (sx, sy).
-Classes GrilleVecteurs::Calcule_opposees(int32_t angle, int32_t sx, int32_t sy, int32_t pente) const {
+Classes GrilleVecteurs::Classes_opposees(const Vecteur& v1, int32_t pente) const {
+  const int32_t sx = Signe(int64_t{v1.x2} - v1.x1), sy = Signe(int64_t{v1.y2} - v1.y1);
   const auto oppose = [&](Signes m) { return m.sx * sx < 0 || m.sy * sy < 0; };
   Classes classes;
   if (!angles_classes) {
@@ -87,30 +93,18 @@ Classes GrilleVecteurs::Calcule_opposees(int32_t angle, int32_t sx, int32_t sy, 
     return classes;
   }
   classes.Ajoute(CLASSE_AUTRE);
-  for (int32_t b = 0; b < NB_BANDES; ++b) {
-    const int32_t lo = b * LARGEUR_BANDE, hi = lo + LARGEUR_BANDE - 1;
-    const int32_t ecart_min = angle < lo ? lo - angle : angle > hi ? angle - hi : 0;
-    const int32_t ecart_max = std::max(std::abs(lo - angle), std::abs(hi - angle));
-    if (!(ecart_min < pente || ecart_max > 180 - pente)) continue;
+  bool sens_oppose[2][2] = {};  // [Angle from 90 on][direction]
+  for (const int cote : {0, 1})
     for (const int sens : {AVANT, ARRIERE})
-      for (const Signes m : MOTIFS[lo < 90 ? 0 : 1][sens])
-        if (oppose(m)) classes.Ajoute(static_cast<uint32_t>(2 * b + sens));
+      for (const Signes m : MOTIFS[cote][sens]) sens_oppose[cote][sens] = sens_oppose[cote][sens] || oppose(m);
+  // The Angles a passing the angle test: |a - angle| < pente, or above 180 - pente.
+  const int64_t a = v1.Angle, p = pente;
+  const int64_t intervalles[3][2] = {{a - p + 1, a + p - 1}, {a + 181 - p, 179}, {0, a - 181 + p}};
+  for (const auto& i : intervalles) {
+    const int64_t lo = std::max<int64_t>(i[0], 0), hi = std::min<int64_t>(i[1], 179);
+    for (int64_t b = lo / LARGEUR_BANDE; lo <= hi && b <= hi / LARGEUR_BANDE; ++b)
+      for (const int sens : {AVANT, ARRIERE})
+        if (sens_oppose[b * LARGEUR_BANDE < 90 ? 0 : 1][sens]) classes.Ajoute(static_cast<uint32_t>(2 * b + sens));
   }
   return classes;
-}
-
-Classes GrilleVecteurs::Classes_opposees(const Vecteur& v1, int32_t pente) {
-  const int32_t sx = Signe(int64_t{v1.x2} - v1.x1), sy = Signe(int64_t{v1.y2} - v1.y1);
-  if (!angles_classes) return Calcule_opposees(v1.Angle, sx, sy, pente);
-  if (memo.empty() || pente != pente_memo) {
-    memo.assign(180 * 9, Classes());
-    memo_fait.assign(180 * 9, 0);
-    pente_memo = pente;
-  }
-  const auto i = static_cast<size_t>(v1.Angle * 9 + Classe_signes(sx, sy));
-  if (!memo_fait[i]) {
-    memo[i] = Calcule_opposees(v1.Angle, sx, sy, pente);
-    memo_fait[i] = 1;
-  }
-  return memo[i];
 }

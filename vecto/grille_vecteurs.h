@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "vecto/grille_points.h"
 #include "vecto/records.h"
@@ -13,8 +12,9 @@
 class GrilleVecteurs {
  public:
   // Every vector of the list, rank r being the r-th of the list; cells of
-  // cote pixels. A vector later placed must lie within the box of the list's
-  // endpoints (a cut keeps a vector within its old box).
+  // cote pixels at least, more on a sparse page. A vector later placed must
+  // lie within the box of the list's endpoints (a cut keeps a vector within
+  // its old box).
   GrilleVecteurs(const ListeVecteurs& liste, int64_t cote);
 
   // Puts vector r (again) at its endpoints, with its class.
@@ -24,21 +24,16 @@ class GrilleVecteurs {
   // The classes that may hold a vector v with |v.Angle - v1.Angle| below
   // pente or above 180 - pente, and (v.x2 - v.x1, v.y2 - v.y1) . (v1.x2 -
   // v1.x1, v1.y2 - v1.y1) below 0.
-  Classes Classes_opposees(const Vecteur& v1, int32_t pente);
+  Classes Classes_opposees(const Vecteur& v1, int32_t pente) const;
 
   const GrillePoints& Debuts() const { return debuts; }
   const GrillePoints& Fins() const { return fins; }
 
  private:
   uint8_t Classe(const Vecteur& v) const;
-  Classes Calcule_opposees(int32_t angle, int32_t sx, int32_t sy, int32_t pente) const;
 
   // Whether every Angle of the list lies in 0..179, so that it tells the
   // vectors apart; otherwise only the signs of their extents do.
   bool angles_classes = true;
   GrillePoints debuts, fins;
-  // Classes_opposees by Angle and signs of v1, for the last pente asked.
-  int32_t pente_memo = 0;
-  std::vector<Classes> memo;
-  std::vector<uint8_t> memo_fait;
 };

@@ -140,6 +140,7 @@ class Restants {
 
   const int32_t penteTQ;
   std::vector<ListeQuads::iterator> par_rang;
+  std::vector<Quadrilatere> copies;      // the records by rank, side by side for the searches
   std::vector<Contact> code_separateur;  // each one's code against a separator
   GrilleQuads index;
 };
@@ -159,7 +160,11 @@ GrilleQuads Indexe(const ListeQuads& liste, std::vector<Contact>& codes) {
 
 Restants::Restants(ListeQuads& liste, int32_t pente) : penteTQ(pente), index(Indexe(liste, code_separateur)) {
   par_rang.reserve(liste.size());
-  for (auto q = liste.begin(); q != liste.end(); ++q) par_rang.push_back(q);
+  copies.reserve(liste.size());
+  for (auto q = liste.begin(); q != liste.end(); ++q) {
+    par_rang.push_back(q);
+    copies.push_back(*q);
+  }
 }
 
 // Whether some quadrilateral left passes the angle test against m.
@@ -183,14 +188,15 @@ uint32_t Restants::Choisit(const Quadrilatere& cur, Contact& code) {
   if (!Un_angle_proche(m)) return AUCUN_RANG;
   uint32_t meilleure = AUCUNE_VALEUR;
   const auto visite = [&](uint32_t r) {
-    const Quadrilatere& q = *par_rang[r];
+    const Quadrilatere& q = copies[r];
     if (!Angles_proches(m, q, penteTQ)) return;
     const Contact_le_plus_proche c = Contacts(q, cur);
     if (c.Valeur < meilleure || (c.Valeur == meilleure && rang != AUCUN_RANG && r < rang))
       meilleure = c.Valeur, rang = r, code = c.Code;
   };
-  // A Q not visited has a value of at least d^2 / 2: it can neither win nor
-  // tie once that passes the best; from d = 65536 on it reaches 2^31.
+  // A Q whose ends are at a doubled distance d from cur's has a value of at
+  // least d^2 / 2: it can neither win nor tie once that passes the best;
+  // from d = 65536 on it reaches 2^31.
   index.Parcourt(cur, visite, [&](int64_t d) { return d < 65536 && 2 * int64_t{meilleure} >= d * d; });
   return rang;
 }
