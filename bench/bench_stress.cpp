@@ -2,11 +2,13 @@
 // the area of the same content. After the table, the growth exponent of the
 // CPU time with the area: log(t16 / t1) / log(16), and over each step of 4.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/chaines.h"
@@ -47,14 +49,21 @@ void Chaine(benchmark::State& state, const PageStress& page, int32_t echelle) {
 // The console table, then one line of exponents per page.
 class Rapport : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal.
+  Rapport() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
+    // With repetitions, the median; otherwise the one run.
     for (const Run& r : runs) {
-      if (r.run_type != Run::RT_Iteration || r.error_occurred || r.iterations == 0) continue;
-      const std::string nom = r.benchmark_name();
+      if (r.error_occurred || r.iterations == 0) continue;
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
+      const std::string nom = r.run_name.function_name;
       const auto barre = nom.rfind("/x");
       if (barre == std::string::npos) continue;
-      temps[nom.substr(0, barre)][std::stoi(nom.substr(barre + 2))] = r.GetAdjustedCPUTime();
+      const bool mediane = r.run_type == Run::RT_Aggregate;
+      auto& t = temps[nom.substr(0, barre)][std::stoi(nom.substr(barre + 2))];
+      if (mediane || !t.second) t = {r.GetAdjustedCPUTime(), mediane};
     }
   }
   void Finalize() override {
@@ -63,9 +72,10 @@ class Rapport : public benchmark::ConsoleReporter {
     std::printf("%-34s %8s %8s %8s\n", "page", "1->4", "4->16", "1->16");
     for (const auto& [page, t] : temps) {
       auto exposant = [&](int a, int b) {
-        if (!t.count(a) || !t.count(b) || t.at(a) <= 0) return std::string("-");
+        if (!t.count(a) || !t.count(b) || t.at(a).first <= 0) return std::string("-");
         char texte[16];
-        std::snprintf(texte, sizeof texte, "%.2f", std::log(t.at(b) / t.at(a)) / std::log(double(b) / a));
+        std::snprintf(texte, sizeof texte, "%.2f",
+                      std::log(t.at(b).first / t.at(a).first) / std::log(double(b) / a));
         return std::string(texte);
       };
       std::printf("%-34s %8s %8s %8s\n", page.c_str(), exposant(1, 4).c_str(), exposant(4, 16).c_str(),
@@ -74,7 +84,8 @@ class Rapport : public benchmark::ConsoleReporter {
   }
 
  private:
-  std::map<std::string, std::map<int, double>> temps;
+  // page -> area factor -> (CPU time, whether it is a median)
+  std::map<std::string, std::map<int, std::pair<double, bool>>> temps;
 };
 
 }  // namespace
