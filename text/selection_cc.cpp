@@ -168,13 +168,13 @@ class Selection {
   // Strokes of the quadrilateral list lying in K's box; recounted only after
   // a zone has taken strokes away.
   int64_t Compte_traits(uint32_t k) {
-    auto& [version, n] = cc_compte_[k];
-    if (version != nb_zones_) {
-      n = 0;
+    auto& compte = cc_compte_[k];
+    if (compte.first != nb_zones_) {
+      int64_t n = 0;
       Pour_traits(cc_boite_[k], [&](uint32_t) { ++n; });
-      version = nb_zones_;
+      compte = {nb_zones_, n};
     }
-    return n;
+    return compte.second;
   }
 
   // Every stroke still in the quadrilateral list lying in the box.
