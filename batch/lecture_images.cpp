@@ -4,7 +4,10 @@
 
 #include <allheaders.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -28,6 +31,52 @@ void Prepare() {
   }();
   (void)fait;
 }
+
+// While it lives, what is written on the standard error (libpng and libjpeg
+// write their own messages there) goes to a scratch file instead, so that a
+// message becomes part of the reason given for the file.
+class Erreurs_decodeurs {
+ public:
+  Erreurs_decodeurs() {
+    std::fflush(stderr);
+    fichier_ = std::tmpfile();
+    if (fichier_ == nullptr) return;
+    sauve_ = dup(STDERR_FILENO);
+    if (sauve_ >= 0 && dup2(fileno(fichier_), STDERR_FILENO) < 0) {
+      close(sauve_);
+      sauve_ = -1;
+    }
+  }
+  ~Erreurs_decodeurs() {
+    Rend();
+    if (fichier_ != nullptr) std::fclose(fichier_);
+  }
+  Erreurs_decodeurs(const Erreurs_decodeurs&) = delete;
+  Erreurs_decodeurs& operator=(const Erreurs_decodeurs&) = delete;
+
+  // " (FIRST LINE)" of what was written so far, or empty.
+  std::string Detail() {
+    Rend();
+    if (fichier_ == nullptr) return "";
+    char ligne[200] = {};
+    std::rewind(fichier_);
+    if (std::fgets(ligne, sizeof ligne, fichier_) == nullptr) return "";
+    std::string t = ligne;
+    while (!t.empty() && (t.back() == '\n' || t.back() == '\r' || t.back() == ' ')) t.pop_back();
+    return t.empty() ? "" : " (" + t + ")";
+  }
+
+ private:
+  void Rend() {
+    if (sauve_ < 0) return;
+    std::fflush(stderr);
+    dup2(sauve_, STDERR_FILENO);
+    close(sauve_);
+    sauve_ = -1;
+  }
+  std::FILE* fichier_ = nullptr;
+  int sauve_ = -1;
+};
 
 bool Est_tiff(l_int32 format) { return L_FORMAT_IS_TIFF(format); }
 
@@ -153,8 +202,9 @@ int32_t Compte_pages(const uint8_t* octets, size_t taille, std::string& raison) 
   l_int32 format;
   if (!Format(octets, taille, format, raison)) return 0;
   if (!Est_tiff(format)) return 1;
+  Erreurs_decodeurs erreurs;
   const int32_t n = Pages_tiff(octets, taille);
-  if (n == 0) raison = "damaged TIFF file (no page can be read)";
+  if (n == 0) raison = "damaged TIFF file (no page can be read)" + erreurs.Detail();
   return n;
 }
 
@@ -169,6 +219,7 @@ bool Lit_image(const uint8_t* octets, size_t taille, int32_t page, const Reglage
     raison = "no page " + std::to_string(page) + " in this " + nom + " file";
     return false;
   }
+  Erreurs_decodeurs erreurs;
   // The size from the header first: an absurd one is refused before any
   // pixel buffer is allocated.
   l_int32 l = 0, h = 0, bps = 0, spp = 0, res = 0, cmap = 0, f = 0;
@@ -176,7 +227,7 @@ bool Lit_image(const uint8_t* octets, size_t taille, int32_t page, const Reglage
                            : pixReadHeaderMem(octets, taille, &f, &l, &h, &bps, &spp, &cmap) == 0;
   if (!entete) {
     raison = tiff && page > 1 ? "no page " + std::to_string(page) + " in this TIFF file"
-                              : "damaged " + nom + " file (header unreadable)";
+                              : "damaged " + nom + " file (header unreadable)" + erreurs.Detail();
     return false;
   }
   const auto trop_grand = [&](l_int32 a, l_int32 b) {
@@ -189,7 +240,7 @@ bool Lit_image(const uint8_t* octets, size_t taille, int32_t page, const Reglage
 
   Image_lept pix(tiff ? pixReadMemTiff(octets, taille, page - 1) : pixReadMem(octets, taille));
   if (!pix) {
-    raison = "damaged or truncated " + nom + " file";
+    raison = "damaged or truncated " + nom + " file" + erreurs.Detail();
     return false;
   }
   l = pixGetWidth(pix.get());

@@ -2,7 +2,9 @@
 // with it: TIFF (every page), PNG, JPEG, PNM and BMP of any depth, read from
 // the bytes of a file. A 1-bit page is taken as it is (Leptonica's 1 is ink);
 // a grey or colour page is turned grey (luminance, transparency over white)
-// and binarised. Without Leptonica every image is refused with the reason.
+// and binarised. What the decoders underneath write on standard error is
+// kept off it and added to the reason of a refusal. Without Leptonica every
+// image is refused with the reason.
 #pragma once
 
 #include <cstddef>

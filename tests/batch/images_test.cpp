@@ -202,7 +202,7 @@ TEST(Images, FichiersRefusesEtLeurRaison) {
   Ecrit_fichier(b.rep.Chemin("coupe.bmp"), bmp.substr(0, bmp.size() - 100));
 
   for (const auto& [nom, page, raison] : {
-           std::tuple{"coupe.png", 1, "damaged or truncated PNG file"},
+           std::tuple{"coupe.png", 1, "damaged or truncated PNG file (libpng error: "},
            {"texte.tif", 1, "not an image (unknown format)"},
            {"vide.png", 1, "empty file"},
            {"a.gif", 1, "GIF files not read (TIFF, PNG, JPEG, PNM and BMP are)"},
@@ -214,7 +214,8 @@ TEST(Images, FichiersRefusesEtLeurRaison) {
     Document doc;
     const Ouverture o = Ouvre(b, doc, b.rep.Chemin(nom), page);
     EXPECT_FALSE(o.Ok) << nom;
-    EXPECT_EQ(o.Raison, raison) << nom;
+    // A decoder's own message may follow, between brackets.
+    EXPECT_EQ(o.Raison.substr(0, std::string(raison).size()), raison) << nom;
     EXPECT_FALSE(doc.Ouvert());
     EXPECT_TRUE(o.Boites.empty()) << nom;
   }
