@@ -45,7 +45,7 @@ bool Parametres_lisibles(const std::string& repertoire) {
 std::vector<std::string> Fichiers_necessaires(const Commande_batch& commande) {
   const std::string nom = commande.Nom;
   if (nom == "representation") return {};
-  if (nom == "redessine" || nom == "liaisons") return {POLICE};
+  if (nom == "redessine" || nom == "liaisons" || nom == "polygones" || nom == "chaines") return {POLICE};
   if (nom == "zones" || commande.Analyse) return TOUS;
   return {};
 }

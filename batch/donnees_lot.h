@@ -12,9 +12,10 @@
 // True when the directory holds a param.dat that can be opened for reading.
 bool Parametres_lisibles(const std::string& repertoire);
 
-// The data files a command reads: the font and the libraries for "zones";
-// the font for "redessine" and "liaisons"; nothing for "representation";
-// every one for any other command past the vectorisation.
+// The data files a command reads: nothing for "representation"; the font
+// for "redessine", "liaisons", "polygones" and "chaines"; the font and the
+// libraries for "zones", "totale" and any other command past the
+// vectorisation.
 std::vector<std::string> Fichiers_necessaires(const Commande_batch& commande);
 
 // Reads the font of reglages.Repertoire into reglages.Police and NbGlyphes,

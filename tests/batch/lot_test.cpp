@@ -98,10 +98,23 @@ TEST(Lot, MessagesDUnLot) {
     EXPECT_NE(l.find("\"status\":\"error\",\"message\":\"Ouverture Biblioteque Caractere impossible!\""),
               std::string::npos)
         << l;
-  // The vectorisation alone needs no library.
-  e = Execute("-d " + d + " -c representation " + rep.Chemin("a.bmp") + " " + rep.Chemin("b.bmp"), rep);
+  // The vectorisation alone needs no library; the same file twice would
+  // write the same results: the second is refused.
+  e = Execute("-d " + d + " -c representation --rapport - " + rep.Chemin("a.bmp") + " " + rep.Chemin("b.bmp"), rep);
   EXPECT_EQ(e.Statut, 0);
   EXPECT_EQ(e.Erreurs.find("impossible"), std::string::npos);
+  e = Execute("-d " + d + " -c representation --rapport - " + rep.Chemin("a.bmp") + " " + rep.Chemin("a.bmp"), rep);
+  EXPECT_EQ(e.Statut, 1);
+  ASSERT_EQ(Lignes(e.Sortie).size(), 2u);
+  EXPECT_NE(Lignes(e.Sortie)[1].find("\"status\":\"refused\",\"message\":\"its results would overwrite those of " +
+                                     rep.Chemin("a.bmp") + "\""),
+            std::string::npos);
+  // The font alone for the structure commands.
+  e = Execute("-d " + d + " -c representation,redessine,liaisons,polygones,chaines " + rep.Chemin("a.bmp"), rep);
+  EXPECT_EQ(e.Erreurs.find("bimdl.dat"), std::string::npos);
+  EXPECT_NE(e.Erreurs.find("vrix-batch: " + d + "/police.dat: Ouverture Police de Caractere impossible! (needed by "
+                           "redessine)\n"),
+            std::string::npos);
 
   // A threshold missing from param.dat: every box prefixed with the image, the image failed.
   std::string param = Param_defaut();
