@@ -234,7 +234,7 @@ TEST(Document, FermetureVideLesListesEtLeJournal) {
   ASSERT_TRUE(Ouvre_document(b.ctx, doc, b.rep.Chemin("a.bmp")));
   EXPECT_EQ(b.con.Log,
             "\n Raz vecteurs :  2 \n Raz quadr. :  3 \n Raz quadr. :  0 \n Raz C.C. :  1 "
-            "\n Raz Caracteres :  0 \n Raz C.C. :  0 ");
+            "\n Raz Caracteres :  0 \n Raz C.C. :  0 \n Raz Arcs QQ :  0 \n - Raz Symboles :  0 ");
   EXPECT_TRUE(doc.Vecteurs.empty());
   EXPECT_TRUE(doc.Quadrilateres.empty());
   EXPECT_EQ(doc.NbQuads, 0);
