@@ -53,7 +53,8 @@ bool Pour_lecteur_bmp(const uint8_t* debut, size_t taille) {
 }
 
 bool Ouvre_page(Contexte& ctx, Document& doc, const std::string& chemin, int32_t page,
-                const Reglage_binarisation& reglage, Page_ouverte& ouverte, std::string& raison) {
+                const Reglage_binarisation& reglage, Page_ouverte& ouverte, std::string& raison,
+                const std::function<void(int32_t)>& pages) {
   ouverte = Page_ouverte{};
   raison.clear();
   std::ifstream flux(chemin, std::ios::binary);
@@ -66,6 +67,7 @@ bool Ouvre_page(Contexte& ctx, Document& doc, const std::string& chemin, int32_t
   const size_t lus = static_cast<size_t>(flux.gcount());
   if (!Lecture_images_disponible() || Pour_lecteur_bmp(debut, lus)) {
     ouverte.NbPages = 1;
+    if (pages) pages(1);
     ouverte.Format = "BMP 1 bit";
     if (page != 1) {
       raison = "no page " + std::to_string(page) + " in a BMP file";
@@ -80,6 +82,7 @@ bool Ouvre_page(Contexte& ctx, Document& doc, const std::string& chemin, int32_t
   flux.close();
   ouverte.NbPages = Compte_pages(octets.data(), octets.size(), raison);
   if (ouverte.NbPages == 0) return false;
+  if (pages) pages(ouverte.NbPages);
   Image_lue lue;
   if (!Lit_image(octets.data(), octets.size(), page, reglage, COTE_MAX, lue, raison)) return false;
   octets = {};

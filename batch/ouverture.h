@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "batch/binarisation.h"
@@ -27,9 +28,11 @@ struct Page_ouverte {
 // in the file, when it is 50 to 1000 dpi, becomes ctx.Resolution; otherwise
 // Resolution comes from param.dat as for a BMP. False when the file is
 // refused: raison then holds why, or is empty when the system's reader said
-// it in a box.
+// it in a box. pages, when given, is told the file's number of pages as soon
+// as it is known, before the page is decoded.
 bool Ouvre_page(Contexte& ctx, Document& doc, const std::string& chemin, int32_t page,
-                const Reglage_binarisation& reglage, Page_ouverte& ouverte, std::string& raison);
+                const Reglage_binarisation& reglage, Page_ouverte& ouverte, std::string& raison,
+                const std::function<void(int32_t)>& pages = {});
 
 // True when the first bytes of a file send it to the system's BMP reader:
 // "BM" then either too few bytes for the two headers, or a 40-byte info

@@ -49,11 +49,16 @@ Resultat_document Traite_document(const Reglages_lot& reglages, const Document_l
     ctx.NbGlyphes = reglages.NbGlyphes;
     Document doc;
     Page_ouverte page;
-    ouvert = Ouvre_page(ctx, doc, document.Chemin, document.Page, reglages.Binarisation, page, raison);
+    bool dit = false;
+    ouvert = Ouvre_page(ctx, doc, document.Chemin, document.Page, reglages.Binarisation, page, raison,
+                        [&](int32_t n) {
+                          dit = true;
+                          pages(n);
+                        });
     r.NbPages = std::max(page.NbPages, 1);
     r.Format = page.Format;
     r.Binarisation = page.Binarisation;
-    pages(r.NbPages);
+    if (!dit) pages(r.NbPages);
     if (ouvert) {
       r.Largeur = doc.Plan1.Info.Largeur;
       r.Hauteur = doc.Plan1.Info.Hauteur;

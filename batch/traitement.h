@@ -38,8 +38,8 @@ struct Document_lot {
 std::string Racine_page(const std::string& racine, int32_t page, int32_t nb_pages);
 
 // Opens the page, runs the commands, writes the results (creating their
-// directory). pages(N) is called as soon as the file's number of pages is
-// known, before the commands run. Refused when the page cannot be read;
+// directory). pages(N) is called once, as soon as the file's number of pages
+// is known, before its page is decoded (1 when it cannot be told). Refused when the page cannot be read;
 // error when a box titled "Erreur" was shown or a result could not be
 // written (the results are still written). Ms is left to the caller.
 Resultat_document Traite_document(const Reglages_lot& reglages, const Document_lot& document,

@@ -174,7 +174,8 @@ void Fait_travailler(int nb_travailleurs, double limite, const Rappels_travail& 
     }
     std::vector<pollfd> attendus;
     for (const Enfant& e : enfants) attendus.push_back({e.Fd, POLLIN, 0});
-    if (poll(attendus.data(), attendus.size(), attente) < 0 && errno != EINTR) attente = 10;
+    // On an interruption the revents stay 0: only the time limits are looked at.
+    poll(attendus.data(), attendus.size(), attente);
 
     // Ended children first, then those past their time, in the order they were started.
     for (size_t i = 0; i < enfants.size();) {

@@ -310,4 +310,23 @@ TEST(Lot, LimiteDeTemps) {
   EXPECT_NE(e.Erreurs.find(rep.Chemin("a_bruit.bmp") + ": stopped past the time limit of 2 s\n"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(rep.Chemin("r/a_bruit.vecto.vrx")));
   EXPECT_TRUE(std::filesystem::exists(rep.Chemin("r/benzene.vecto.vrx")));
+
+#ifdef VRIX_LEPTONICA
+  // The same noise as page 1 of a TIFF file: the page past the limit does not
+  // take the file's other page with it.
+  const Pix_test p1 = Pix_echantillon(rep.Chemin("a_bruit.bmp"));
+  const Pix_test p2 = Pix_echantillon(ECHANTILLONS + "benzene.bmp");
+  ASSERT_EQ(pixWriteTiff(rep.Chemin("pages.tif").c_str(), p1.get(), IFF_TIFF_G4, "w"), 0);
+  ASSERT_EQ(pixWriteTiff(rep.Chemin("pages.tif").c_str(), p2.get(), IFF_TIFF_G4, "a"), 0);
+  const Execution t = Execute("-d " + DONNEES + " -c representation -j 1 --limite-temps 2 -o " + rep.Chemin("r") +
+                                  " --rapport - " + rep.Chemin("pages.tif"),
+                              rep);
+  EXPECT_EQ(t.Statut, 1);
+  const std::vector<std::string> pages = Lignes(t.Sortie);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NE(pages[0].find("\"page\":1,\"pages\":2,\"output\":\"\",\"status\":\"timeout\""), std::string::npos);
+  EXPECT_NE(pages[1].find("\"page\":2,\"pages\":2,\"output\":\"" + rep.Chemin("r/pages.tif.p2") +
+                          "\",\"status\":\"ok\""),
+            std::string::npos);
+#endif
 }
