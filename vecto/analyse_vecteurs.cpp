@@ -183,7 +183,7 @@ uint32_t Analyse::Plus_proche(const GrillePoints& points, Pt cible, const Vecteu
   const auto visite = [&](uint32_t r, int64_t x, int64_t y) {
     const int64_t e = (x - cible.x) * (x - cible.x) + (y - cible.y) * (y - cible.y);
     if (e > rayon2 || e > d2 || (e == d2 && r > choisi)) return;
-    if (!Candidat(v1, *par_rang[r])) return;
+    if (!Candidat(v1, grille.Copie(r))) return;
     d2 = e;
     choisi = r;
   };

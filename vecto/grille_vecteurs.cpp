@@ -51,7 +51,7 @@ GrillePoints Grille_de(const ListeVecteurs& liste, int64_t cote) {
 }  // namespace
 
 GrilleVecteurs::GrilleVecteurs(const ListeVecteurs& liste, int64_t cote)
-    : debuts(Grille_de(liste, cote)), fins(debuts) {
+    : debuts(Grille_de(liste, cote)), fins(debuts), copies(liste.size()) {
   for (const Vecteur& v : liste)
     if (v.Angle < 0 || v.Angle > 179) angles_classes = false;
   uint32_t r = 0;
@@ -69,6 +69,7 @@ uint8_t GrilleVecteurs::Classe(const Vecteur& v) const {
 }
 
 void GrilleVecteurs::Place(uint32_t r, const Vecteur& v) {
+  copies[r] = v;
   const uint8_t c = Classe(v);
   debuts.Place(r, v.x1, v.y1, c);
   fins.Place(r, v.x2, v.y2, c);

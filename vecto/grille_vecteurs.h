@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "vecto/grille_points.h"
 #include "vecto/records.h"
@@ -21,6 +22,10 @@ class GrilleVecteurs {
   void Place(uint32_t r, const Vecteur& v);
   void Retire(uint32_t r);
 
+  // Vector r as last placed, read from an array packed by rank rather than
+  // from the list's scattered records.
+  const Vecteur& Copie(uint32_t r) const { return copies[r]; }
+
   // The classes that may hold a vector v with |v.Angle - v1.Angle| below
   // pente or above 180 - pente, and (v.x2 - v.x1, v.y2 - v.y1) . (v1.x2 -
   // v1.x1, v1.y2 - v1.y1) below 0.
@@ -36,4 +41,5 @@ class GrilleVecteurs {
   // vectors apart; otherwise only the signs of their extents do.
   bool angles_classes = true;
   GrillePoints debuts, fins;
+  std::vector<Vecteur> copies;
 };
