@@ -10,9 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <new>
 #include <queue>
+#include <utility>
 #include <vector>
 
 #include "console/console.h"
@@ -143,7 +145,10 @@ Analyse::Analyse(Contexte& ctx, Document& d, int32_t& nombre)
   par_rang.reserve(liste.size());
   for (auto v = liste.begin(); v != liste.end(); ++v) par_rang.push_back(v);
   vivant.assign(par_rang.size(), 1);
-  for (uint32_t r = 0; r < par_rang.size(); ++r) Propose(r);
+  std::vector<Entree> eligibles;
+  for (uint32_t r = 0; r < par_rang.size(); ++r)
+    if (Eligible(V(r))) eligibles.push_back({V(r).Longueur, r});
+  longueurs = std::priority_queue<Entree>(std::less<Entree>(), std::move(eligibles));
 }
 
 void Analyse::Propose(uint32_t r) {
