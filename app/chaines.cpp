@@ -15,8 +15,8 @@
 #include "vecto/nettoyage.h"
 #include "vecto/tri_quads.h"
 
-void Chaine_representation(Contexte& ctx, Document& doc) {
-  if (doc.Ouvert()) {
+void Etapes_representation(Contexte& ctx, Document& doc) {
+  {
     // Run again, the chain may merge away strokes that the graph's arcs and
     // the text candidates point to: those are dropped first, and the graph
     // may be built again.
@@ -37,6 +37,10 @@ void Chaine_representation(Contexte& ctx, Document& doc) {
     } while (Fusion_quads(ctx, doc) != 0);
     Nettoyage(doc, 5);
   }
+}
+
+void Chaine_representation(Contexte& ctx, Document& doc) {
+  if (doc.Ouvert()) Etapes_representation(ctx, doc);
   ctx.Con.Bip_Message();
 }
 

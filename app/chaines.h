@@ -15,6 +15,9 @@ struct Document;
 // whose strokes it may merge away (the graph can then be built again).
 void Chaine_representation(Contexte& ctx, Document& doc);
 
+// The stages of "Représentation" on an open document, without its beep.
+void Etapes_representation(Contexte& ctx, Document& doc);
+
 // "Zones Texte": a new candidate list (the old one is dropped), character
 // localisation, then the recognition chain. Ends with the message beep.
 void Chaine_zones_texte(Contexte& ctx, Document& doc);

@@ -4,6 +4,8 @@
 // stand. Each ends with the message beep.
 #include "app/chaines_analyse.h"
 
+#include "app/chaines.h"
+
 #include "app/chaines_structure.h"
 #include "console/console.h"
 #include "console/contexte.h"
@@ -24,25 +26,6 @@
 #include "vecto/fusion_vecteurs.h"
 #include "vecto/nettoyage.h"
 #include "vecto/tri_quads.h"
-
-namespace {
-
-// The stages of "Représentation", without its beep.
-void Representation(Contexte& ctx, Document& doc) {
-  Raz_Plan2(doc);
-  Contours(ctx, doc);
-  while (Fusion_vecteurs(ctx, doc) != 0) {
-  }
-  ctx.Con.Log_Efface();
-  Analyse_vecteurs(ctx, doc);
-  const auto penteTQ = static_cast<int32_t>(Parametre(ctx, "Seuil_penteTQ"));
-  do {
-    Tri_quads(ctx, doc, penteTQ);
-  } while (Fusion_quads(ctx, doc) != 0);
-  Nettoyage(doc, 5);
-}
-
-}  // namespace
 
 void Groupe_polygones(Contexte& ctx, Document& doc) {
   if (!doc.Ouvert()) return;
@@ -70,7 +53,7 @@ bool Chaine_totale(Contexte& ctx, Document& doc) {
     con.Log_Efface();
     if (doc.Ouvert()) {
       doc.TotaleFaite = true;
-      Representation(ctx, doc);
+      Etapes_representation(ctx, doc);
       con.Log_Efface();
       doc.Caracteres.clear();
       Localise_car(ctx, doc);
