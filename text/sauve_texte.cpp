@@ -7,20 +7,24 @@
 #include "image/document.h"
 #include "text/cases.h"
 
+std::vector<std::vector<const CompConnexe*>> Zones_ordonnees(const Document& doc) {
+  // The records of each zone, in list order, gathered in one walk.
+  const uint32_t nb = static_cast<uint16_t>(doc.NbZones);
+  std::vector<std::vector<const CompConnexe*>> zones(nb);
+  for (const CompConnexe& c : doc.ZonesTexte)
+    if (c.Zone >= 1 && c.Zone <= nb) zones[c.Zone - 1].push_back(&c);
+  for (std::vector<const CompConnexe*>& zone : zones)
+    std::stable_sort(zone.begin(), zone.end(),
+                     [](const CompConnexe* a, const CompConnexe* b) { return a->xmin < b->xmin; });
+  return zones;
+}
+
 std::string Texte_resultats(const std::string& chemin, const Document& doc) {
   std::string t = " - Fichier Resultats : " + chemin + " - \n";
   t += " - (Image " + doc.NomFichier + ") - \n";
   t += " -===================-\n\n";
-  // The records of each zone, in list order, gathered in one walk.
-  const uint32_t nb = static_cast<uint16_t>(doc.NbZones);
-  std::vector<std::vector<const CompConnexe*>> zones(nb + 1);
-  for (const CompConnexe& c : doc.ZonesTexte)
-    if (c.Zone >= 1 && c.Zone <= nb) zones[c.Zone].push_back(&c);
-  for (uint32_t k = 1; k <= nb; ++k) {
-    std::vector<const CompConnexe*>& zone = zones[k];
+  for (const std::vector<const CompConnexe*>& zone : Zones_ordonnees(doc)) {
     if (zone.empty()) continue;
-    std::stable_sort(zone.begin(), zone.end(),
-                     [](const CompConnexe* a, const CompConnexe* b) { return a->xmin < b->xmin; });
     t += "\n#Texte#\nNom=";
     for (const CompConnexe* c : zone) t += Nom_texte(c->Caractere);
     t += "\nNbSommets=2\nSommets=";

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+struct CompConnexe;
 struct Document;
 
 // Creates (or replaces) the file and writes the header and the blocks. A
@@ -15,3 +17,7 @@ bool Sauve_texte(const std::string& chemin, const Document& doc);
 
 // The same text, for writers that add to it before it reaches the disk.
 std::string Texte_resultats(const std::string& chemin, const Document& doc);
+
+// The records of zones 1 to NbZones, entry k - 1 for zone k, each in
+// increasing xmin (list order among equal ones): how the text is read.
+std::vector<std::vector<const CompConnexe*>> Zones_ordonnees(const Document& doc);
