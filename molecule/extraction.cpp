@@ -1,0 +1,231 @@
+// The atoms and bonds of what "Totale" left in a document. Reads
+// Quadrilateres, Plan 1, ListeSymboles and ZonesTexte, changes none of them;
+// returns the graph (empty without a stroke). Labels take the stroke ends at
+// their box, the other ends gather around the vertices of polygons and
+// chains, or around each other, within a tolerance drawn from the drawing.
+#include "molecule/extraction.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <utility>
+
+#include "image/document.h"
+#include "molecule/grille_boites.h"
+#include "molecule/molecule.h"
+#include "molecule/traits_lus.h"
+#include "molecule/zones_lues.h"
+
+namespace {
+
+constexpr double INFINI = std::numeric_limits<double>::infinity();
+
+Point_lu Point_de(Sommet s) { return {static_cast<double>(s.x), static_cast<double>(s.y)}; }
+
+// The vertices of polygons and chains, and which ones are ringed with a
+// circle: the atoms the structure stages already placed.
+struct Sommets_places {
+  std::vector<Point_lu> Points;  // polygons first, then chains
+  size_t NbPolygones = 0;        // Points[0, NbPolygones) are polygon vertices
+  std::vector<std::pair<size_t, size_t>> Aromatiques;  // first and count of each ring with a circle
+};
+
+Sommets_places Sommets_de(const Symboles& symboles) {
+  Sommets_places s;
+  for (const Symbole& p : symboles) {
+    if (p.Type != 100 || p.Nb < 3 || p.Nb > Symbole::NB_SOMMETS) continue;
+    if (p.Commentaire[0] == '@') s.Aromatiques.push_back({s.Points.size(), p.Nb});
+    for (uint32_t k = 0; k < p.Nb; ++k) s.Points.push_back(Point_de(p.Sommets[k]));
+  }
+  s.NbPolygones = s.Points.size();
+  for (const Symbole& c : symboles) {
+    if (c.Type != 200 || c.Nb + 1 > static_cast<uint32_t>(Symbole::NB_SOMMETS)) continue;
+    for (uint32_t k = 0; k <= c.Nb; ++k) s.Points.push_back(Point_de(c.Sommets[k]));
+  }
+  return s;
+}
+
+// Points gathered around fixed centres: a point joins the nearest centre
+// within the tolerance, else starts one of its own. Centres do not move,
+// so a row of close points never drifts into one atom.
+class Groupes {
+ public:
+  explicit Groupes(double tol) : tolerance(tol), grille(tol) {}
+
+  // The group the point joins (never the excluded one), created if needed.
+  int Place(Point_lu p, bool sommet, int exclu = -1) {
+    int meilleur = -1;
+    double d_meilleur = INFINI;
+    for (const int g : grille.Candidats(p, tolerance)) {
+      const double d = Distance(p, Centres[static_cast<size_t>(g)]);
+      if (g != exclu && d <= tolerance && d < d_meilleur) d_meilleur = d, meilleur = g;
+    }
+    if (meilleur < 0) {
+      meilleur = static_cast<int>(Centres.size());
+      Centres.push_back(p);
+      Place_sommet.push_back(sommet);
+      Somme.push_back({0, 0});
+      NbBouts.push_back(0);
+      grille.Ajoute(meilleur, p);
+    }
+    return meilleur;
+  }
+
+  void Ajoute_bout(int g, Point_lu p) {
+    const size_t i = static_cast<size_t>(g);
+    Somme[i].x += p.x, Somme[i].y += p.y;
+    ++NbBouts[i];
+  }
+
+  // A placed vertex where there is one, else the mean of the ends.
+  Point_lu Position(int g) const {
+    const size_t i = static_cast<size_t>(g);
+    if (Place_sommet[i] || NbBouts[i] == 0) return Centres[i];
+    return {Somme[i].x / NbBouts[i], Somme[i].y / NbBouts[i]};
+  }
+
+  std::vector<int> Proches(Point_lu p, double r) const { return grille.Candidats(p, r); }
+
+  std::vector<Point_lu> Centres;
+  std::vector<bool> Place_sommet;
+  std::vector<Point_lu> Somme;
+  std::vector<int> NbBouts;
+
+ private:
+  double tolerance;
+  Grille_boites grille;
+};
+
+double Distance_etiquette(Point_lu p, const Atome_lu& a) { return Distance_boite(p, a.xmin, a.ymin, a.xmax, a.ymax); }
+
+// The nearest label whose box lies within r of p (the first on ties), or -1.
+int Etiquette_proche(Point_lu p, double r, const std::vector<Atome_lu>& etiquettes, const Grille_boites& grille,
+                     double& d_meilleur) {
+  int meilleur = -1;
+  d_meilleur = INFINI;
+  for (const int k : grille.Candidats(p, r)) {
+    const double d = Distance_etiquette(p, etiquettes[static_cast<size_t>(k)]);
+    if (d <= r && d < d_meilleur) d_meilleur = d, meilleur = k;
+  }
+  return meilleur;
+}
+
+}  // namespace
+
+double Tolerance_bouts(double longueur, double epaisseur) {
+  return std::max({2 * epaisseur, 0.25 * longueur, 3.0});
+}
+
+Graphe_lu Extrait_graphe(const Document& doc) {
+  Graphe_lu g;
+  g.Longueur_liaison = Longueur_mediane(doc);
+  if (g.Longueur_liaison <= 0) return g;
+  g.Epaisseur = Epaisseur_mediane(doc);
+  const double tol = Tolerance_bouts(g.Longueur_liaison, g.Epaisseur);
+  const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol);
+  const std::vector<Atome_lu> etiquettes = Etiquettes_zones(doc);
+  Grille_boites grille_etiquettes(std::max(32.0, 2 * tol));
+  for (size_t k = 0; k < etiquettes.size(); ++k) {
+    const Atome_lu& a = etiquettes[k];
+    grille_etiquettes.Ajoute(static_cast<int>(k), a.xmin, a.ymin, a.xmax, a.ymax);
+  }
+
+  // Vertices placed by the structure stages come first, so that the ends
+  // gather on them.
+  const Sommets_places places = Sommets_de(doc.ListeSymboles);
+  Groupes groupes(tol);
+  std::vector<int> groupe_du_sommet;
+  for (const Point_lu& p : places.Points) groupe_du_sommet.push_back(groupes.Place(p, true));
+  Grille_boites grille_polygones(tol);
+  for (size_t k = 0; k < places.NbPolygones; ++k) grille_polygones.Ajoute(static_cast<int>(k), places.Points[k]);
+  auto distance_polygone = [&](Point_lu p) {
+    double d = INFINI;
+    for (const int k : grille_polygones.Candidats(p, tol)) d = std::min(d, Distance(p, places.Points[static_cast<size_t>(k)]));
+    return d;
+  };
+
+  // Each end: the label at its box when that is nearer than any polygon
+  // vertex, else a group of ends. Codes: a group g, or -1 - k for label k.
+  std::vector<std::pair<int, int>> bouts(traits.size());
+  for (size_t i = 0; i < traits.size(); ++i) {
+    int code[2];
+    for (int e = 0; e < 2; ++e) {
+      const Point_lu p = e == 0 ? traits[i].A : traits[i].B;
+      double d_etiquette;
+      const int k = Etiquette_proche(p, tol, etiquettes, grille_etiquettes, d_etiquette);
+      if (k >= 0 && d_etiquette < distance_polygone(p)) {
+        code[e] = -1 - k;
+      } else {
+        code[e] = groupes.Place(p, false, e == 1 ? code[0] : -1);
+        groupes.Ajoute_bout(code[e], p);
+      }
+    }
+    bouts[i] = {code[0], code[1]};
+  }
+
+  // Atoms: the groups that hold an end, then every label.
+  std::vector<int> atome_du_groupe(groupes.Centres.size(), -1);
+  for (size_t gr = 0; gr < groupes.Centres.size(); ++gr) {
+    if (groupes.NbBouts[gr] == 0) continue;
+    atome_du_groupe[gr] = static_cast<int>(g.Atomes.size());
+    Atome_lu a;
+    a.P = groupes.Position(static_cast<int>(gr));
+    g.Atomes.push_back(a);
+  }
+  const int premiere_etiquette = static_cast<int>(g.Atomes.size());
+  g.Atomes.insert(g.Atomes.end(), etiquettes.begin(), etiquettes.end());
+  auto atome = [&](int code) { return code < 0 ? premiere_etiquette - 1 - code : atome_du_groupe[static_cast<size_t>(code)]; };
+
+  // Bonds: one per stroke; a second stroke between the same two atoms adds
+  // its order to the first (a double bond not seen as one), up to 3.
+  std::map<std::pair<int, int>, size_t> liaison_entre;
+  for (size_t i = 0; i < traits.size(); ++i) {
+    const int a = atome(bouts[i].first), b = atome(bouts[i].second);
+    if (a == b) continue;
+    const auto cle = std::minmax(a, b);
+    const auto it = liaison_entre.find(cle);
+    if (it != liaison_entre.end()) {
+      Liaison_lue& l = g.Liaisons[it->second];
+      l.Ordre = std::min(3, l.Ordre + traits[i].Ordre);
+      continue;
+    }
+    liaison_entre[cle] = g.Liaisons.size();
+    Liaison_lue l;
+    l.A = a, l.B = b, l.Ordre = traits[i].Ordre;
+    l.Bout_A = traits[i].A, l.Bout_B = traits[i].B;
+    g.Liaisons.push_back(l);
+  }
+
+  // The sides of a ring drawn with a circle are aromatic. A vertex whose
+  // ends went to a label is that label.
+  auto atome_du_sommet = [&](size_t k) {
+    const int a = atome_du_groupe[static_cast<size_t>(groupe_du_sommet[k])];
+    if (a >= 0) return a;
+    double d;
+    const int e = Etiquette_proche(places.Points[k], tol, etiquettes, grille_etiquettes, d);
+    return e >= 0 ? premiere_etiquette + e : -1;
+  };
+  for (const auto& [premier, nb] : places.Aromatiques)
+    for (size_t k = 0; k < nb; ++k) {
+      const int a = atome_du_sommet(premier + k), b = atome_du_sommet(premier + (k + 1) % nb);
+      if (a < 0 || b < 0 || a == b) continue;
+      const auto it = liaison_entre.find(std::minmax(a, b));
+      if (it != liaison_entre.end()) g.Liaisons[it->second].Aromatique = true;
+    }
+
+  // Ends that lie between once and twice the tolerance from an atom other
+  // than the two their stroke joins.
+  for (const Liaison_lue& l : g.Liaisons)
+    for (const Point_lu p : {l.Bout_A, l.Bout_B}) {
+      bool ambigu = false;
+      auto compte = [&](int x, double d) { ambigu = ambigu || (x != l.A && x != l.B && d >= tol && d < 2 * tol); };
+      for (const int gr : groupes.Proches(p, 2 * tol)) {
+        const int x = atome_du_groupe[static_cast<size_t>(gr)];
+        if (x >= 0) compte(x, Distance(p, g.Atomes[static_cast<size_t>(x)].P));
+      }
+      for (const int k : grille_etiquettes.Candidats(p, 2 * tol))
+        compte(premiere_etiquette + k, Distance_etiquette(p, etiquettes[static_cast<size_t>(k)]));
+      g.Bouts_ambigus += ambigu;
+    }
+  return g;
+}

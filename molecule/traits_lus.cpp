@@ -1,0 +1,233 @@
+#include "molecule/traits_lus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "image/document.h"
+#include "molecule/grille_boites.h"
+
+namespace {
+
+constexpr double INFINI = std::numeric_limits<double>::infinity();
+constexpr int MAX_DEMI_EPAISSEUR = 64;  // pixels walked on each side of the axis
+
+Point_lu Point_de(Extremite e) { return {static_cast<double>(e.x), static_cast<double>(e.y)}; }
+Point_lu Point_de(Sommet s) { return {static_cast<double>(s.x), static_cast<double>(s.y)}; }
+
+double Mediane(std::vector<double> v) {
+  if (v.empty()) return 0;
+  const size_t m = v.size() / 2;
+  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(m), v.end());
+  return v[m];
+}
+
+// Run of ink across the axis at p, along the unit normal (nx, ny); 0 when p
+// and its two neighbours across are background.
+double Epaisseur_en(const Plan& plan, Point_lu p, double nx, double ny) {
+  auto encre = [&](int k) {
+    return Lit_pixel(static_cast<int32_t>(std::lround(p.x + k * nx)), static_cast<int32_t>(std::lround(p.y + k * ny)),
+                     plan) == 1;
+  };
+  int centre = 0;
+  if (!encre(0)) {
+    if (encre(1)) centre = 1;
+    else if (encre(-1)) centre = -1;
+    else return 0;
+  }
+  int haut = centre, bas = centre;
+  while (haut - centre < MAX_DEMI_EPAISSEUR && encre(haut + 1)) ++haut;
+  while (centre - bas < MAX_DEMI_EPAISSEUR && encre(bas - 1)) --bas;
+  return haut - bas + 1;
+}
+
+// The strokes' ends in a grid, for finding the stroke a symbol names.
+class Index_traits {
+ public:
+  Index_traits(const std::vector<Trait_lu>& t, double tol) : traits(t), tolerance(tol), grille(tol) {
+    for (size_t i = 0; i < traits.size(); ++i) {
+      grille.Ajoute(static_cast<int>(2 * i), traits[i].A);
+      grille.Ajoute(static_cast<int>(2 * i + 1), traits[i].B);
+    }
+  }
+
+  // The kept stroke with one end within the tolerance of a and the other of
+  // b, the smallest sum of both distances first (then the first stroke).
+  int Trait_entre(Point_lu a, Point_lu b, const std::vector<bool>& garde) const {
+    int meilleur = -1;
+    double d_meilleur = INFINI;
+    for (const int id : grille.Candidats(a, tolerance)) {
+      const size_t i = static_cast<size_t>(id / 2);
+      if (!garde[i]) continue;
+      const Trait_lu& t = traits[i];
+      const Point_lu pres = id % 2 ? t.B : t.A, loin = id % 2 ? t.A : t.B;
+      const double da = Distance(pres, a), db = Distance(loin, b);
+      if (da <= tolerance && db <= tolerance && da + db < d_meilleur) d_meilleur = da + db, meilleur = static_cast<int>(i);
+    }
+    return meilleur;
+  }
+
+  // Distance from p to the nearest end of a stroke outside the group.
+  double Plus_proche_hors(Point_lu p, const std::vector<int>& groupe, double portee) const {
+    double d = INFINI;
+    for (const int id : grille.Candidats(p, portee)) {
+      if (std::find(groupe.begin(), groupe.end(), id / 2) != groupe.end()) continue;
+      const Trait_lu& t = traits[static_cast<size_t>(id / 2)];
+      d = std::min(d, Distance(p, id % 2 ? t.B : t.A));
+    }
+    return d;
+  }
+
+ private:
+  const std::vector<Trait_lu>& traits;
+  double tolerance;
+  Grille_boites grille;
+};
+
+// How well a stroke's ends meet the rest of the drawing: the sum over its
+// two ends of the distance to the nearest other stroke or character,
+// capped at portee. Smaller is better connected.
+double Ecart_au_dessin(const Trait_lu& t, const std::vector<int>& groupe, const Index_traits& index,
+                       const Grille_boites& caracteres, const std::vector<const CompConnexe*>& cars,
+                       double portee) {
+  double somme = 0;
+  for (const Point_lu p : {t.A, t.B}) {
+    double d = std::min(portee, index.Plus_proche_hors(p, groupe, portee));
+    for (const int k : caracteres.Candidats(p, portee)) {
+      const CompConnexe& c = *cars[static_cast<size_t>(k)];
+      d = std::min(d, Distance_boite(p, c.xmin, c.ymin, c.xmax, c.ymax));
+    }
+    somme += d;
+  }
+  return somme;
+}
+
+// Cuts the carrying stroke where its partners end, when it runs on past
+// them at one end only: the part beyond is a single bond fused in line.
+void Coupe_au_bout(Trait_lu& porteur, const std::vector<const Trait_lu*>& partenaires, double tolerance,
+                   std::vector<Trait_lu>& ajoutes) {
+  const double lg = Distance(porteur.A, porteur.B);
+  if (partenaires.empty() || lg <= 0) return;
+  const double ux = (porteur.B.x - porteur.A.x) / lg, uy = (porteur.B.y - porteur.A.y) / lg;
+  double tmin = INFINI, tmax = -INFINI, lg_partenaires = 0;
+  for (const Trait_lu* p : partenaires) {
+    for (const Point_lu e : {p->A, p->B}) {
+      const double t = (e.x - porteur.A.x) * ux + (e.y - porteur.A.y) * uy;
+      tmin = std::min(tmin, t), tmax = std::max(tmax, t);
+    }
+    lg_partenaires = std::max(lg_partenaires, Distance(p->A, p->B));
+  }
+  const double avant = tmin, apres = lg - tmax;
+  const double seuil = std::max(tolerance, 0.3 * lg_partenaires);
+  if (apres > seuil && avant < apres / 2) {
+    const Point_lu s{porteur.A.x + tmax * ux, porteur.A.y + tmax * uy};
+    ajoutes.push_back({s, porteur.B, 1});
+    porteur.B = s;
+  } else if (avant > seuil && apres < avant / 2) {
+    const Point_lu s{porteur.A.x + tmin * ux, porteur.A.y + tmin * uy};
+    ajoutes.push_back({porteur.A, s, 1});
+    porteur.A = s;
+  }
+}
+
+// Where the lines through (a, b) and (c, d) cross; false when parallel.
+bool Croisement(Point_lu a, Point_lu b, Point_lu c, Point_lu d, Point_lu& x) {
+  const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
+  const double den = rx * sy - ry * sx;
+  if (std::abs(den) < 1e-9) return false;
+  const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / den;
+  x = {a.x + t * rx, a.y + t * ry};
+  return true;
+}
+
+}  // namespace
+
+double Longueur_mediane(const Document& doc) {
+  std::vector<double> lg;
+  for (const Quadrilatere& q : doc.Quadrilateres)
+    if (!Est_separateur(q)) lg.push_back(Distance(Point_de(Extremite1(q)), Point_de(Extremite2(q))));
+  return Mediane(lg);
+}
+
+double Epaisseur_mediane(const Document& doc) {
+  std::vector<double> ep;
+  for (const Quadrilatere& q : doc.Quadrilateres) {
+    if (Est_separateur(q)) continue;
+    const Point_lu a = Point_de(Extremite1(q)), b = Point_de(Extremite2(q));
+    const double lg = Distance(a, b);
+    if (lg < 3) continue;
+    const double nx = -(b.y - a.y) / lg, ny = (b.x - a.x) / lg;
+    std::vector<double> trois;
+    for (const double f : {1.0 / 3, 0.5, 2.0 / 3}) {
+      const double e = Epaisseur_en(doc.Plan1, {a.x + f * (b.x - a.x), a.y + f * (b.y - a.y)}, nx, ny);
+      if (e > 0) trois.push_back(e);
+    }
+    if (!trois.empty()) ep.push_back(Mediane(trois));
+  }
+  return Mediane(ep);
+}
+
+std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance) {
+  std::vector<Trait_lu> traits;
+  for (const Quadrilatere& q : doc.Quadrilateres)
+    if (!Est_separateur(q)) traits.push_back({Point_de(Extremite1(q)), Point_de(Extremite2(q)), 1});
+  std::vector<bool> garde(traits.size(), true);
+  std::vector<Trait_lu> ajoutes;
+  const Index_traits index(traits, tolerance);
+  const double portee = 4 * tolerance;
+  std::vector<const CompConnexe*> cars;
+  Grille_boites caracteres(std::max(32.0, 2 * tolerance));
+  for (const CompConnexe& c : doc.ZonesTexte) {
+    caracteres.Ajoute(static_cast<int>(cars.size()), c.xmin, c.ymin, c.xmax, c.ymax);
+    cars.push_back(&c);
+  }
+
+  for (const Symbole& s : doc.ListeSymboles) {
+    if (s.Type == 300 && s.Nb >= 2) {
+      // A multiple bond: its strokes as found among the kept ones.
+      const uint32_t nb = std::min<uint32_t>(s.Nb, Symbole::NB_SOMMETS / 2);
+      std::vector<int> groupe;
+      for (uint32_t k = 0; k < nb; ++k) {
+        const int i = index.Trait_entre(Point_de(s.Sommets[2 * k]), Point_de(s.Sommets[2 * k + 1]), garde);
+        if (i >= 0 && std::find(groupe.begin(), groupe.end(), i) == groupe.end()) groupe.push_back(i);
+      }
+      if (groupe.empty()) continue;
+      int porteur = groupe[0];
+      double meilleur = INFINI;
+      for (const int i : groupe) {
+        const double e = Ecart_au_dessin(traits[static_cast<size_t>(i)], groupe, index, caracteres, cars, portee);
+        if (e < meilleur) meilleur = e, porteur = i;
+      }
+      std::vector<const Trait_lu*> partenaires;
+      for (const int i : groupe)
+        if (i != porteur) garde[static_cast<size_t>(i)] = false, partenaires.push_back(&traits[static_cast<size_t>(i)]);
+      Trait_lu& t = traits[static_cast<size_t>(porteur)];
+      t.Ordre = static_cast<int>(std::min<uint32_t>(s.Nb, 3));
+      Coupe_au_bout(t, partenaires, tolerance, ajoutes);
+    } else if (s.Type == 500 && s.Nb == 2) {
+      // A cross: each of its strokes whole, or its two pieces joined back.
+      Point_lu x;
+      const Point_lu v[4] = {Point_de(s.Sommets[0]), Point_de(s.Sommets[1]), Point_de(s.Sommets[2]),
+                             Point_de(s.Sommets[3])};
+      if (!Croisement(v[0], v[1], v[2], v[3], x)) continue;
+      for (int k = 0; k < 2; ++k) {
+        const Point_lu a = v[2 * k], b = v[2 * k + 1];
+        if (index.Trait_entre(a, b, garde) >= 0) continue;
+        const int i = index.Trait_entre(a, x, garde), j = index.Trait_entre(x, b, garde);
+        if (i < 0 || j < 0 || i == j) continue;
+        Trait_lu& premier = traits[static_cast<size_t>(i)];
+        const Trait_lu& second = traits[static_cast<size_t>(j)];
+        const Point_lu debut = Distance(premier.A, a) <= Distance(premier.B, a) ? premier.A : premier.B;
+        const Point_lu fin = Distance(second.A, b) <= Distance(second.B, b) ? second.A : second.B;
+        premier.A = debut, premier.B = fin;
+        garde[static_cast<size_t>(j)] = false;
+      }
+    }
+  }
+
+  std::vector<Trait_lu> liaisons;
+  for (size_t i = 0; i < traits.size(); ++i)
+    if (garde[i]) liaisons.push_back(traits[i]);
+  liaisons.insert(liaisons.end(), ajoutes.begin(), ajoutes.end());
+  return liaisons;
+}
