@@ -24,6 +24,7 @@ QString familles[NB_POLICES];
 
 constexpr double INDICE_TAILLE = 0.7;    // subscript size, fraction of the letters'
 constexpr double INDICE_DESCENTE = 0.35;  // subscript drop, fraction of the capitals' height
+constexpr double EXPOSANT_MONTEE = 0.5;   // superscript rise, fraction of the capitals' height
 
 // The bold fonts share their family name with the regular ones: the weight
 // picks the file.
@@ -77,8 +78,10 @@ Mise_en_page Place_etiquette(const Atome& a) {
     Caractere c;
     c.Texte = texte.mid(i, 1);
     c.Indice = texte[i].isDigit();
-    const QFontMetricsF& fm = c.Indice ? mp : mn;
-    c.Base = QPointF(x, c.Indice ? INDICE_DESCENTE * cap : 0);
+    c.Exposant = texte[i] == u'+' || texte[i] == u'-';
+    if (texte[i] == u'-') c.Texte = QString(QChar(0x2212));
+    const QFontMetricsF& fm = c.Indice || c.Exposant ? mp : mn;
+    c.Base = QPointF(x, c.Indice ? INDICE_DESCENTE * cap : (c.Exposant ? -EXPOSANT_MONTEE * cap : 0));
     const QRectF encre = fm.tightBoundingRect(c.Texte).translated(c.Base);
     if (i == a.Ancre) centre_x = encre.center().x();
     contour = contour.isNull() ? encre : contour.united(encre);
@@ -94,7 +97,7 @@ Mise_en_page Place_etiquette(const Atome& a) {
 void Peint_etiquette(QPainter& p, const Mise_en_page& m) {
   p.setPen(Qt::black);
   for (const Caractere& c : m.Caracteres) {
-    p.setFont(c.Indice ? m.Petite : m.Normale);
+    p.setFont(c.Indice || c.Exposant ? m.Petite : m.Normale);
     p.drawText(c.Base, c.Texte);
   }
 }

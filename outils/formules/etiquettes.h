@@ -1,6 +1,7 @@
 // Atom labels set in the machine's font files: letters at the label's
-// height, digits as subscripts (smaller, lowered), one character centred on
-// the atom.
+// height, digits as subscripts (smaller, lowered), the charge signs '+' and
+// '-' as superscripts (smaller, raised; '-' set as a minus sign), one
+// character centred on the atom.
 #pragma once
 
 #include <QFont>
@@ -22,6 +23,7 @@ const char* Fichier_police(Police p);
 struct Caractere {
   QString Texte;
   bool Indice = false;
+  bool Exposant = false;
   QPointF Base;  // left end of its baseline, scene pixels
 };
 

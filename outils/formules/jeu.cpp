@@ -28,43 +28,6 @@ constexpr int NB_LABELS = sizeof LABELS / sizeof LABELS[0];
 const char* const HETEROS[] = {"N", "O", "S", "NH", "HN", "N", "O"};
 constexpr int NB_HETEROS = sizeof HETEROS / sizeof HETEROS[0];
 
-struct Echelle {
-  double Liaison0, Liaison1;    // bond length range
-  double Epaisseur0, Epaisseur1;
-  double Hauteur0, Hauteur1;    // capital height range
-  bool Degrade;
-  double Bruit0, Bruit1;
-  double Rotation;
-  std::vector<Police> Polices;
-};
-
-Echelle Echelle_de(Style_jeu style) {
-  const std::vector<Police> toutes = {Police::Sans,        Police::Sans2,    Police::Serif,
-                                      Police::NimbusSans,  Police::NimbusSerif, Police::FreeSans,
-                                      Police::SansGras,    Police::Sans2Gras, Police::NimbusSerifGras};
-  switch (style) {
-    case Style_jeu::Propre: return {80, 95, 3, 5, 24, 40, false, 0, 0, 0, toutes};
-    case Style_jeu::Degrade: return {80, 95, 3, 5, 24, 40, true, 0.001, 0.003, 2.0, toutes};
-    case Style_jeu::Reel:
-      return {60, 72, 2, 4, 16, 26, true, 0.0, 0.001, 0.5,
-              {Police::NimbusSerif, Police::NimbusSerif, Police::Serif, Police::Sans2, Police::NimbusSans,
-               Police::NimbusSerifGras, Police::Sans2Gras}};
-  }
-  return {};
-}
-
-class Tirage {
- public:
-  explicit Tirage(uint32_t graine) : a(graine) {}
-  double Entre(double x0, double x1) { return x0 + (x1 - x0) * a.Uniforme(); }
-  int Entier(int n) { return std::min(n - 1, static_cast<int>(a.Uniforme() * n)); }
-  bool Pile(double p) { return a.Uniforme() < p; }
-  uint32_t Graine() { return 1 + static_cast<uint32_t>(a.Uniforme() * 1000000.0); }
-
- private:
-  Alea a;
-};
-
 // The label of a substituent bond going from p to q: the form read from
 // the bond's side, the anchor on the attached atom (the last letter of a
 // form written leftwards, the first otherwise).
@@ -180,6 +143,21 @@ Scene Formule(Tirage& t, const Echelle& e, const std::string& nom) {
 }
 
 }  // namespace
+
+Echelle Echelle_de(Style_jeu style) {
+  const std::vector<Police> toutes = {Police::Sans,        Police::Sans2,    Police::Serif,
+                                      Police::NimbusSans,  Police::NimbusSerif, Police::FreeSans,
+                                      Police::SansGras,    Police::Sans2Gras, Police::NimbusSerifGras};
+  switch (style) {
+    case Style_jeu::Propre: return {80, 95, 3, 5, 24, 40, false, 0, 0, 0, toutes};
+    case Style_jeu::Degrade: return {80, 95, 3, 5, 24, 40, true, 0.001, 0.003, 2.0, toutes};
+    case Style_jeu::Reel:
+      return {60, 72, 2, 4, 16, 26, true, 0.0, 0.001, 0.5,
+              {Police::NimbusSerif, Police::NimbusSerif, Police::Serif, Police::Sans2, Police::NimbusSans,
+               Police::NimbusSerifGras, Police::Sans2Gras}};
+  }
+  return {};
+}
 
 bool Lit_style(const std::string& nom, Style_jeu& style) {
   if (nom == "propre")
