@@ -99,9 +99,9 @@ std::string Texte_atome(const RDKit::Atom& a, bool hydrogenes_devant, int& ancre
   const std::string e = a.getSymbol();
   const unsigned h = a.getTotalNumHs();
   std::string hs, q;
-  if (h > 0) hs = "H";
+  if (h > 0) hs.push_back('H');
   if (h > 1) hs += std::to_string(h);
-  if (a.getFormalCharge() != 0) q = a.getFormalCharge() > 0 ? "+" : "-";
+  if (a.getFormalCharge() != 0) q.push_back(a.getFormalCharge() > 0 ? '+' : '-');
   std::string texte;
   if (hydrogenes_devant && h > 0) {
     ancre = static_cast<int>(hs.size());
