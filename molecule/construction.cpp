@@ -126,25 +126,45 @@ RDKit::Bond::BondType Type_de(int ordre) {
 // the failed step (valences, then also the alternating bonds of rings).
 void Verifie(RDKit::RWMol& mol, Molecule_lue& m, Fautes& fautes) {
   try {
-    auto problemes = RDKit::MolOps::detectChemistryProblems(mol);
-    fautes.problemes = int(problemes.size());
-    for (size_t k = 0; k < problemes.size() && k < 3; ++k) {
-      if (!m.Probleme.empty()) m.Probleme += "; ";
-      m.Probleme += problemes[k]->what();
-    }
-    if (problemes.size() > 3) m.Probleme += "; ...";
-  } catch (const std::exception& e) {
-    fautes.problemes = 1;
-    m.Probleme = e.what();
-  }
-  try {
     RDKit::RWMol essai(mol);
     RDKit::MolOps::sanitizeMol(essai);
     mol = essai;
     return;
   } catch (const std::exception& e) {
     fautes.refusee = true;
-    if (m.Probleme.empty()) m.Probleme = e.what();
+    m.Probleme = e.what();
+  }
+  // A ring drawn with a circle around an "N" written without its hydrogen
+  // (pyrrole, indole): the first such nitrogen that makes the ring writable
+  // with alternating bonds gets one.
+  int essais = 0;
+  for (auto* at : mol.atoms()) {
+    if (at->getAtomicNum() != 7 || !at->getIsAromatic() || at->getDegree() != 2 || at->getNumExplicitHs() ||
+        at->getFormalCharge() || essais >= 8)
+      continue;
+    ++essais;
+    try {
+      RDKit::RWMol essai(mol);
+      essai.getAtomWithIdx(at->getIdx())->setNumExplicitHs(1);
+      RDKit::MolOps::sanitizeMol(essai);
+      mol = essai;
+      fautes.refusee = false;
+      m.Probleme.clear();
+      return;
+    } catch (...) {
+    }
+  }
+  // Every problem the library finds, not only the first.
+  try {
+    auto problemes = RDKit::MolOps::detectChemistryProblems(mol);
+    if (!problemes.empty()) m.Probleme.clear();
+    fautes.problemes = int(problemes.size());
+    for (size_t k = 0; k < problemes.size() && k < 3; ++k) {
+      if (!m.Probleme.empty()) m.Probleme += "; ";
+      m.Probleme += problemes[k]->what();
+    }
+    if (problemes.size() > 3) m.Probleme += "; ...";
+  } catch (...) {
   }
   if (m.Probleme.empty()) m.Probleme = "structure refused";
   const unsigned int tout = RDKit::MolOps::SANITIZE_ALL;

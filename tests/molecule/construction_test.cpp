@@ -117,6 +117,24 @@ TEST(Construction, Naphtalene_et_fragments) {
   EXPECT_EQ(m3.NbAtomes, 9);
 }
 
+TEST(Construction, Pyrrole_au_cercle) {
+  // A pentagon with a circle, "N" written without its hydrogen: pyrrole.
+  Graphe_lu g;
+  for (int k = 0; k < 5; ++k)
+    Atome(g, 100 + R * std::cos(k * 2 * M_PI / 5), 100 - R * std::sin(k * 2 * M_PI / 5), k == 0 ? "N" : "");
+  for (int k = 0; k < 5; ++k) Lie(g, k, (k + 1) % 5, 1, true);
+  Molecule_lue m = Lit(g);
+  EXPECT_EQ(m.Smiles, Canonique("c1cc[nH]c1"));
+  EXPECT_EQ(m.Probleme, "");
+  // Five carbons with a circle cannot be written: still there, the reason given.
+  g.Atomes[0].Etiquette = "";
+  Molecule_lue c = Lit(g);
+  EXPECT_NE(c.Probleme, "");
+  EXPECT_EQ(c.NbAtomes, 5);
+  EXPECT_FALSE(c.Smiles.empty());
+  EXPECT_LT(c.Confiance, 0.5);
+}
+
 TEST(Construction, Plusieurs_liaisons_sur_une_etiquette) {
   // C - "CH2O" - C: the bond from the left takes the carbon, from the right the oxygen.
   Graphe_lu g;
