@@ -15,7 +15,7 @@ struct Glyphe_source {
 const std::map<char, Glyphe_source>& Glyphes() {
   static const std::map<char, Glyphe_source> g = {
       {'O', {"molecule", 265, 484, 294, 516, 0}},     {'H', {"molecule", 301, 484, 325, 516, 0}},
-      {'C', {"chaine_triple", 436, 135, 459, 164, 0}}, {'3', {"chaine_triple", 495, 155, 508, 175, 20}},
+      {'C', {"chaine_triple", 436, 135, 459, 164, 0}}, {'3', {"chaine_triple", 495, 155, 508, 175, 23}},
       {'N', {"molecule", 337, 124, 360, 156, 0}},      {'2', {"molecule", 401, 146, 414, 167, 22}},
   };
   return g;
