@@ -15,6 +15,7 @@
 #include "batch/entrees.h"
 #include "batch/lot.h"
 #include "batch/options.h"
+#include "batch/sortie_molecule.h"
 #include "batch/sorties.h"
 
 namespace {
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
   reglages.Commandes = o.Commandes;
   for (const Commande_batch* c : o.Commandes) reglages.Analyse = reglages.Analyse || c->Analyse;
   reglages.Graphe = o.Graphe;
+  reglages.Mol = o.Mol;
+  reglages.Smiles = o.Smiles;
   reglages.Bavard = o.Bavard;
   reglages.Binarisation = o.Binarisation;
   for (const std::string& l : Prepare_donnees(reglages)) std::cerr << "vrix-batch: " << l << "\n";
@@ -129,6 +132,7 @@ int main(int argc, char** argv) {
                if (!r.Journal.empty()) std::fprintf(stderr, "%s\n", r.Journal.c_str());
                if (plusieurs || r.NbPages > 1)
                  std::fprintf(stderr, "%s: %s (%.1f ms)\n", nom.c_str(), r.Statut.c_str(), r.Ms);
+               if (o.Smiles && r.Confiance >= 0) std::cout << Ligne_smiles(r.Smiles, r.Entree, r.Confiance) << std::flush;
                if (rapport) *rapport << Ligne_json(r) << '\n' << std::flush;
                if (terminal && (plusieurs || connus > 1)) {
                  Barre(fait, connus);

@@ -24,6 +24,9 @@ const char* const USAGE =
     "           chaines         \"Chaines\": chains of bonds\n"
     "           totale          \"Totale\": all of it, from the image to the symbols drawn, once per image\n"
     "  --graphe also write NAME.graphe.txt, a dump of the stroke graph and the strokes\n"
+    "  --mol    also write NAME.mol, the molecule read (Molfile V2000, built with RDKit)\n"
+    "  --smiles also write NAME.smi, one line \"SMILES<TAB>NAME<TAB>CONFIDENCE\" (canonical\n"
+    "           SMILES, confidence 0 to 1), and print that line on standard output\n"
     "  -@ FILE  also read the inputs from FILE, one path a line (- for standard input)\n"
     "  -j N     documents processed at once, each in a worker process of its own\n"
     "           (default: one per core); results and their order do not depend on N\n"
@@ -83,6 +86,14 @@ Analyse_ligne Analyse(int argc, char** argv, Options& o) {
     }
     if (a == "--graphe") {
       o.Graphe = true;
+      continue;
+    }
+    if (a == "--mol" || a == "--smiles") {
+#ifndef VRIX_RDKIT
+      std::cerr << "vrix-batch: " << a << ": this vrix-batch was built without RDKit and reads no molecule\n";
+      return Analyse_ligne::Erreur;
+#endif
+      (a == "--mol" ? o.Mol : o.Smiles) = true;
       continue;
     }
     if (a.size() > 1 && a[0] == '-') {

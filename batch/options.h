@@ -17,6 +17,8 @@ struct Options {
   std::vector<const Commande_batch*> Commandes;
   bool Bavard = false;
   bool Graphe = false;
+  bool Mol = false;     // NAME.mol
+  bool Smiles = false;  // NAME.smi, and its line on standard output
   struct Source {
     bool Liste;  // a file of paths (-@), "-" for standard input; else an image or a folder
     std::string Chemin;

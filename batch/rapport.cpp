@@ -128,6 +128,13 @@ std::string Ligne_json(const Resultat_document& r) {
   Champ(s, "bonds", r.Liaisons);
   Champ(s, "crosses", r.Croix);
   j += s + "}";
+  if (r.Confiance >= 0) {
+    Champ(j, "smiles", r.Smiles);
+    char c[32];
+    std::snprintf(c, sizeof c, "%.2f", r.Confiance);
+    Cle(j, "confidence");
+    j += c;
+  }
   char ms[32];
   std::snprintf(ms, sizeof ms, "%.1f", r.Ms);
   Cle(j, "ms");
@@ -143,8 +150,11 @@ std::string Nom_document(const Resultat_document& r) {
 
 std::string Code_resultat(const Resultat_document& r) {
   std::string o;
-  for (const std::string* t : {&r.Entree, &r.Sortie, &r.Statut, &r.Message, &r.Format, &r.Binarisation, &r.Journal})
+  for (const std::string* t :
+       {&r.Entree, &r.Sortie, &r.Statut, &r.Message, &r.Format, &r.Binarisation, &r.Journal, &r.Smiles})
     Ajoute(o, *t);
+  // The confidence in hundredths, as it is written.
+  Ajoute(o, std::to_string(r.Confiance < 0 ? -1 : static_cast<int64_t>(r.Confiance * 100 + 0.5)));
   for (const int64_t v : {int64_t{r.Page}, int64_t{r.NbPages}, int64_t{r.Largeur}, int64_t{r.Hauteur},
                           int64_t{r.Resolution}, r.Vecteurs, r.Traits, r.Composantes, r.ZonesTexte, r.Polygones,
                           r.Chaines, r.Liaisons, r.Croix})
@@ -156,8 +166,12 @@ std::string Code_resultat(const Resultat_document& r) {
 
 bool Decode_resultat(std::string_view o, Resultat_document& r) {
   Resultat_document d;
-  for (std::string* t : {&d.Entree, &d.Sortie, &d.Statut, &d.Message, &d.Format, &d.Binarisation, &d.Journal})
+  for (std::string* t : {&d.Entree, &d.Sortie, &d.Statut, &d.Message, &d.Format, &d.Binarisation, &d.Journal,
+                         &d.Smiles})
     if (!Prend(o, *t)) return false;
+  int64_t centiemes = 0;
+  if (!Prend(o, centiemes) || centiemes < -1 || centiemes > 100) return false;
+  d.Confiance = centiemes < 0 ? -1 : static_cast<double>(centiemes) / 100;
   for (int32_t* v : {&d.Page, &d.NbPages, &d.Largeur, &d.Hauteur, &d.Resolution})
     if (!Prend(o, *v)) return false;
   for (int64_t* v : {&d.Vecteurs, &d.Traits, &d.Composantes, &d.ZonesTexte, &d.Polygones, &d.Chaines, &d.Liaisons,

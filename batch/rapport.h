@@ -23,6 +23,8 @@ struct Resultat_document {
   int64_t Polygones = 0, Chaines = 0, Liaisons = 0, Croix = 0;
   std::vector<std::string> Lignes;  // for standard error, each to be prefixed with the document's name
   std::string Journal;              // the operator log, when asked for
+  std::string Smiles;               // the molecule read, with --mol or --smiles
+  double Confiance = -1;            // its confidence 0..1; below 0 when no molecule was read
 
   bool Ok() const { return Statut == "ok"; }
 };
@@ -30,7 +32,8 @@ struct Resultat_document {
 // One JSON object on one line (no line end), the keys in a fixed order:
 // input, page, pages, output, status, message, format, binarisation, width,
 // height, resolution, vectors, strokes, components, text_zones, symbols
-// (polygons, chains, bonds, crosses), ms. Text is UTF-8; a byte that is not
+// (polygons, chains, bonds, crosses), then smiles and confidence when a
+// molecule was read, ms. Text is UTF-8; a byte that is not
 // part of a valid UTF-8 sequence is written as U+FFFD.
 std::string Ligne_json(const Resultat_document& r);
 

@@ -35,7 +35,7 @@ bool Sauve_resultats(Console& con, const Document& doc, const std::string& racin
 }
 
 void Efface_resultats(const std::string& racine) {
-  for (const char* suffixe : {".vecto.vrx", ".plan2.bmp", ".vrx", ".graphe.txt"}) {
+  for (const char* suffixe : {".vecto.vrx", ".plan2.bmp", ".vrx", ".graphe.txt", ".mol", ".smi"}) {
     std::error_code ec;
     std::filesystem::remove(racine + suffixe, ec);
   }

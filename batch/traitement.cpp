@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "batch/ouverture.h"
+#include "batch/sortie_molecule.h"
 #include "batch/sorties.h"
 #include "console/console_texte.h"
 #include "console/contexte.h"
@@ -69,6 +70,7 @@ Resultat_document Traite_document(const Reglages_lot& reglages, const Document_l
       std::error_code ec;
       if (!repertoire.empty()) std::filesystem::create_directories(repertoire, ec);
       ecrit = Sauve_resultats(con, doc, r.Sortie, reglages.Analyse, reglages.Graphe);
+      ecrit = Sauve_molecule(con, doc, r.Sortie, reglages.Mol, reglages.Smiles, r) && ecrit;
       r.Resolution = ctx.Resolution;
       Compte(doc, r);
     }

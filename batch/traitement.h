@@ -20,6 +20,8 @@ struct Reglages_lot {
   std::vector<const Commande_batch*> Commandes;
   bool Analyse = false;  // a command past the vectorisation: the symbols file is written
   bool Graphe = false;   // NAME.graphe.txt too
+  bool Mol = false;      // NAME.mol: the molecule read
+  bool Smiles = false;   // NAME.smi: its SMILES
   bool Bavard = false;   // the operator log is kept for standard error
   Reglage_binarisation Binarisation;
   ListePolice Police;  // the font, read once for the run

@@ -18,7 +18,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <fstream>
 
 #include "app/chaines.h"
 #include "app/chaines_analyse.h"
@@ -27,6 +29,9 @@
 #include "app/qt/saisie.h"
 #include "app/repertoire_donnees.h"
 #include "editors/editeur_masques.h"
+#ifdef VRIX_RDKIT
+#include "molecule/molecule.h"
+#endif
 #include "editors/qt/editeurs.h"
 #include "display/dessin_caracteres.h"
 #include "display/dessin_primitives.h"
@@ -210,6 +215,9 @@ void TMain1::Cree_menus() {
   Ajoute(fichier, "&Ouvrir...", &TMain1::Ouvrir1Click);
   Ajoute(fichier, "&Fermer", &TMain1::Fermer1Click);
   Ajoute(fichier, "&Enregistrer P2", &TMain1::EnregistrerClick);
+#ifdef VRIX_RDKIT
+  Ajoute(fichier, "Exporter la &molécule...", &TMain1::ExporterMoleculeClick);
+#endif
   Ajoute(fichier, "&Informations", &TMain1::Informations1Click);
   fichier->addSeparator();
   Ajoute(fichier, "&Quitter", &TMain1::Quitter1Click);
@@ -563,8 +571,37 @@ void TMain1::PolygonesB1Click() { Chaine_polygones(Ctx, Doc); }
 void TMain1::ChainesB1Click() { Chaine_chaines(Ctx, Doc); }
 
 void TMain1::CyclesB1Click() {
-  if (Chaine_totale(Ctx, Doc)) Plan2_1Click();
+  if (!Chaine_totale(Ctx, Doc)) return;
+#ifdef VRIX_RDKIT
+  const Molecule_lue m = Lit_molecule(Doc, Nom_sans_repertoire(Doc.NomFichier));
+  MolfileTotale = m.Molfile;
+  char confiance[16];
+  std::snprintf(confiance, sizeof confiance, "%.2f", m.Confiance);
+  Log_Texte(1, "SMILES : " + m.Smiles + " (confiance " + confiance + ")");
+  if (!m.Probleme.empty()) Log_Texte(1, "Molécule : " + m.Probleme);
+#endif
+  Plan2_1Click();
 }
+
+#ifdef VRIX_RDKIT
+void TMain1::ExporterMoleculeClick() {
+  // The Molfile of the last "Totale" on the open document.
+  if (!Doc.Ouvert() || !Doc.TotaleFaite || MolfileTotale.empty()) {
+    Info_Box("Pas de molécule : lancer d'abord Totale");
+    return;
+  }
+  const QString chemin = QFileDialog::getSaveFileName(this, QString(), "molecule.mol", "Molfile (*.mol)");
+  if (chemin.isEmpty()) return;
+  if (!Ecrit_molfile(chemin.toStdString())) Erreur_Box("Ecriture impossible : " + chemin.toStdString());
+  Bip_Message();
+}
+
+bool TMain1::Ecrit_molfile(const std::string& chemin) const {
+  std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+  if (f) f.write(MolfileTotale.data(), static_cast<std::streamsize>(MolfileTotale.size()));
+  return f && f.flush();
+}
+#endif
 
 void TMain1::OldReconnaitreClick() {
   if (Doc.Ouvert()) Ancienne_reconnaissance(Ctx, Doc);

@@ -70,6 +70,11 @@ class TMain1 : public QMainWindow, public Console {
   Document Doc;
   Vue VueP;
   int NbBipsMessage = 0;  // message beeps sounded, for whoever checks them
+#ifdef VRIX_RDKIT
+  std::string MolfileTotale;  // the molecule of the last "Totale"
+  // Writes it; false when the file cannot be written.
+  bool Ecrit_molfile(const std::string& chemin) const;
+#endif
 
  protected:
   bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -96,6 +101,9 @@ class TMain1 : public QMainWindow, public Console {
   void Ouvrir1Click();
   void Fermer1Click();
   void EnregistrerClick();
+#ifdef VRIX_RDKIT
+  void ExporterMoleculeClick();
+#endif
   void Informations1Click();
   void Quitter1Click();
   void ZoomInClick();

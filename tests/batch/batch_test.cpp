@@ -98,3 +98,27 @@ TEST(Batch, TotaleParDefautUneFoisParImage) {
   EXPECT_EQ(Lit_fichier(sortie + "/benzene.vrx"), " - Fichier Resultats : " + sortie + "/benzene.vrx - \n - (Image " +
                                                       image + ") - \n -===================-\n\n");
 }
+
+#ifdef VRIX_RDKIT
+TEST(Batch, MoleculeEnMolfileEtSmiles) {
+  // --mol and --smiles: NAME.mol titled with the image's name, NAME.smi with
+  // its one line, the same line on standard output; without them, neither file.
+  RepertoireTemporaire rep;
+  const std::string sortie = rep.Chemin("m");
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " --mol --smiles " VRIX_SOURCE "/samples/benzene.bmp", rep), 0);
+  const std::string smi = Lit_fichier(sortie + "/benzene.smi");
+  EXPECT_EQ(smi, "c1ccccc1\tbenzene\t" + smi.substr(smi.size() - 5));
+  EXPECT_EQ(Lit_fichier(rep.Chemin("out")), smi);
+  const std::string mol = Lit_fichier(sortie + "/benzene.mol");
+  EXPECT_EQ(mol.substr(0, 8), "benzene\n");
+  EXPECT_NE(mol.find("V2000"), std::string::npos);
+  EXPECT_NE(mol.find("M  END"), std::string::npos);
+
+  EXPECT_EQ(Lance("-d " VRIX_SOURCE "/data -o " + sortie + " -c representation --smiles " VRIX_SOURCE
+                  "/samples/chaine.bmp",
+                  rep),
+            0);
+  EXPECT_TRUE(std::filesystem::exists(sortie + "/chaine.smi"));
+  EXPECT_FALSE(std::filesystem::exists(sortie + "/chaine.mol"));
+}
+#endif

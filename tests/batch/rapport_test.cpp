@@ -74,3 +74,22 @@ TEST(Rapport, NomEtCodage) {
   EXPECT_FALSE(Decode_resultat(code + "0", d));
   EXPECT_FALSE(Decode_resultat("99999999999999999999999:", d));
 }
+
+TEST(Rapport, Molecule) {
+  // A molecule read: its SMILES and confidence after the symbols, in the JSON
+  // line and through the coding between processes (in hundredths).
+  Resultat_document r = Exemple();
+  r.Smiles = "Oc1ccccc1";
+  r.Confiance = 0.876;
+  const std::string j = Ligne_json(r);
+  EXPECT_NE(j.find("\"crosses\":4},\"smiles\":\"Oc1ccccc1\",\"confidence\":0.88,\"ms\":12.3}"), std::string::npos);
+  Resultat_document d;
+  ASSERT_TRUE(Decode_resultat(Code_resultat(r), d));
+  EXPECT_EQ(d.Smiles, "Oc1ccccc1");
+  EXPECT_DOUBLE_EQ(d.Confiance, 0.88);
+  // No molecule read: nothing said of it.
+  r.Confiance = -1;
+  ASSERT_TRUE(Decode_resultat(Code_resultat(r), d));
+  EXPECT_LT(d.Confiance, 0);
+  EXPECT_EQ(Ligne_json(d).find("smiles"), std::string::npos);
+}

@@ -99,7 +99,12 @@ class TestFenetre : public QObject {
       boutons << Item(b);
     lignes << "Boutons: " + boutons.join(" | ");
     QCOMPARE(lignes, QStringList({
+#ifdef VRIX_RDKIT
+        "&Fichier: &Ouvrir... | &Fermer | &Enregistrer P2 | Exporter la &molécule... | &Informations | - | "
+        "&Quitter",
+#else
         "&Fichier: &Ouvrir... | &Fermer | &Enregistrer P2 | &Informations | - | &Quitter",
+#endif
         "Plan &Image: Zoom &In | Zoom &Out | R&az Plan 2 | &Copier P2 -> P1",
         "Pré-T&raitements: &Axe Médian | &Restauration",
         "&Primitives: &Vecteurs | &Quadrilatères | &Comp. Connexes | &Squelette | Comp.Texte | Graphe | "
@@ -355,6 +360,14 @@ class TestFenetre : public QObject {
     const size_t symboles = Main1->Doc.ListeSymboles.size();
     QVERIFY(symboles > 0);
     QVERIFY(Main1->Doc.ListeSymboles.front().Type == 100);  // the ring
+#ifdef VRIX_RDKIT
+    // Its molecule in the log, and its Molfile ready to be exported.
+    QVERIFY2(Texte("TextL3").contains("SMILES : c1ccccc1 (confiance "), qPrintable(Texte("TextL3")));
+    QVERIFY(Main1->Ecrit_molfile(Repertoire.filePath("benzene.mol").toStdString()));
+    QFile mol(Repertoire.filePath("benzene.mol"));
+    QVERIFY(mol.open(QIODevice::ReadOnly));
+    QVERIFY(mol.readAll().startsWith("benzene.bmp\n"));
+#endif
     // A second click only flips the view back.
     Clique("CyclesB1");
     QCOMPARE(Texte("Label1"), QString("Plan 1"));
