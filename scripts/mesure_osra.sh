@@ -10,6 +10,10 @@ command -v osra >/dev/null || ./scripts/installe.sh osra
 mkdir -p "$2"
 : > "$2/temps.txt"
 for image in "$1"/*; do
+  case "${image,,}" in
+    *.bmp | *.png | *.tif | *.tiff | *.jpg | *.jpeg | *.pnm | *.pbm | *.pgm | *.ppm) ;;
+    *) continue ;;
+  esac
   [ -f "$image" ] || continue
   nom=$(basename "${image%.*}")
   smiles=$( { /usr/bin/time -f "%U %S" -o "$2/.t" osra "$image" 2>/dev/null || true; } | awk 'NF{print $1}' | paste -sd. -)
