@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "image/document.h"
+#include "molecule/doubles_internes.h"
 #include "molecule/grille_boites.h"
 #include "molecule/molecule.h"
 #include "molecule/traits_lus.h"
@@ -28,6 +29,11 @@ struct Sommets_places {
   std::vector<Point_lu> Points;  // polygons first, then chains
   size_t NbPolygones = 0;        // Points[0, NbPolygones) are polygon vertices
   std::vector<std::pair<size_t, size_t>> Aromatiques;  // first and count of each ring with a circle
+  struct Doubles {
+    size_t Premier, Nb;
+    int Compte;  // inner double bonds the ring stages found
+  };
+  std::vector<Doubles> Internes;  // rings whose inner double bonds were counted ("#k")
 };
 
 Sommets_places Sommets_de(const Symboles& symboles) {
@@ -35,6 +41,8 @@ Sommets_places Sommets_de(const Symboles& symboles) {
   for (const Symbole& p : symboles) {
     if (p.Type != 100 || p.Nb < 3 || p.Nb > Symbole::NB_SOMMETS) continue;
     if (p.Commentaire[0] == '@') s.Aromatiques.push_back({s.Points.size(), p.Nb});
+    if (p.Commentaire[0] == '#' && p.Commentaire[1] >= '1' && p.Commentaire[1] <= '9')
+      s.Internes.push_back({s.Points.size(), p.Nb, p.Commentaire[1] - '0'});
     for (uint32_t k = 0; k < p.Nb; ++k) s.Points.push_back(Point_de(p.Sommets[k]));
   }
   s.NbPolygones = s.Points.size();
@@ -212,6 +220,20 @@ Graphe_lu Extrait_graphe(const Document& doc) {
       const auto it = liaison_entre.find(std::minmax(a, b));
       if (it != liaison_entre.end()) g.Liaisons[it->second].Aromatique = true;
     }
+
+  // A ring whose inner double bonds were counted and their strokes released:
+  // the sides whose inner parallel is inked in the image become double.
+  for (const Sommets_places::Doubles& r : places.Internes) {
+    const std::vector<Point_lu> sommets(places.Points.begin() + static_cast<std::ptrdiff_t>(r.Premier),
+                                        places.Points.begin() + static_cast<std::ptrdiff_t>(r.Premier + r.Nb));
+    for (const size_t k : Cotes_doubles(doc.Plan1, sommets, r.Compte)) {
+      const int a = atome_du_sommet(r.Premier + k), b = atome_du_sommet(r.Premier + (k + 1) % r.Nb);
+      if (a < 0 || b < 0 || a == b) continue;
+      const auto it = liaison_entre.find(std::minmax(a, b));
+      if (it != liaison_entre.end() && g.Liaisons[it->second].Ordre == 1 && !g.Liaisons[it->second].Aromatique)
+        g.Liaisons[it->second].Ordre = 2;
+    }
+  }
 
   // Ends that lie between once and twice the tolerance from an atom other
   // than the two their stroke joins.
