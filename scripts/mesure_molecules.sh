@@ -50,7 +50,7 @@ lit() {  # IMAGES OUT
   if [ $smiles = 1 ]; then
     local debut fin
     debut=$(date +%s.%N)
-    "$batch" --smiles -o "$2" "$1" >/dev/null 2>"$2/journal.txt" || true
+    "$batch" -d data --smiles -o "$2" "$1" >/dev/null 2>"$2/journal.txt" || true
     fin=$(date +%s.%N)
     echo "$(basename "$1"): $(awk -v a="$debut" -v b="$fin" 'BEGIN {printf "%.1f", b - a}') s" >> "$jeux/temps.txt"
   else

@@ -206,7 +206,11 @@ Scores Mesure_molecules(const std::string& repertoire_verites, const std::string
       continue;
     }
     ++s.Molecules;
+    // NAME.smi, or NAME.EXT.smi as vrix-batch names the results of an image
+    // whose extension is not .bmp.
     std::ifstream f(fs::path(repertoire_resultats) / (nom + ".smi"), std::ios::binary);
+    for (const char* ext : {".png", ".tif", ".tiff", ".jpg", ".jpeg", ".pnm", ".pbm", ".pgm", ".ppm"})
+      if (!f) f.open(fs::path(repertoire_resultats) / (nom + ext + ".smi"), std::ios::binary);
     const Resultat_lu r = f ? Lit_resultat(f) : Resultat_lu{};
     const Empreinte e = Empreinte_smiles(r.Smiles);
     const Comparaison c = Compare(v, e);
