@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     a.xmin = int8_t(o.Lit()) * 4;
     a.xmax = a.xmin + o.Lit() - 16;
-    a.ymin = int32_t(a.P.y) - 7;
+    a.ymin = int8_t(o.Lit()) * 4;
     a.ymax = a.ymin + 14;
     a.Douteuse = o.Lit() & 1;
     g.Atomes.push_back(a);

@@ -207,10 +207,19 @@ std::string Smiles_canonique(const RDKit::ROMol& mol) {
   return r;
 }
 
+// A placeholder's text as the Molfile's alias line: one line of at most 64
+// characters, control characters replaced.
+std::string Alias(const std::string& nom) {
+  std::string a = nom.substr(0, 64);
+  for (char& c : a)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return a.empty() ? "?" : a;
+}
+
 std::string Titre(const std::string& nom) {
   std::string t = nom.substr(0, 80);
   for (char& c : t)
-    if (c == '\n' || c == '\r') c = ' ';
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
   return t;
 }
 
@@ -289,7 +298,7 @@ Molecule_lue Construit(const Graphe_lu& g, const std::string& nom) {
       }
       if (ae.Numero == 0) {
         at->setNoImplicit(true);
-        at->setProp(RDKit::common_properties::molFileAlias, ae.Nom);
+        at->setProp(RDKit::common_properties::molFileAlias, Alias(ae.Nom));
         if (ae.Nom.size() >= 2 && ae.Nom[0] == 'R' &&
             std::all_of(ae.Nom.begin() + 1, ae.Nom.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
             ae.Nom.size() <= 4)

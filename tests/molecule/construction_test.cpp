@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include <GraphMol/FileParsers/FileParsers.h>
+
 #include "molecule/molecule.h"
 #include "molecule/outils_molecule.h"
 
@@ -206,6 +208,7 @@ TEST(Construction, Molfile_titre_et_coordonnees) {
   Lie(g, a, b);
   Lie(g, b, o);
   Molecule_lue m = Construit_molecule(g, "planche 7");
+  EXPECT_EQ(Construit_molecule(g, "deux\nlignes").Molfile.substr(0, 12), "deux lignes\n");
   std::istringstream f(m.Molfile);
   std::string ligne;
   std::getline(f, ligne);
@@ -242,7 +245,8 @@ TEST(Construction, Graphes_malformes) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   Graphe_lu base = Benzene_avec("OH", false);
   std::vector<Graphe_lu> cas;
-  for (int k = 0; k < 7; ++k) cas.push_back(base);
+  for (int k = 0; k < 8; ++k) cas.push_back(base);
+  cas[7].Atomes.back().Etiquette = "a\nM  END\n";
   Liaison_lue hors{}, boucle{};
   hors.A = -1;
   hors.B = 3;
@@ -269,6 +273,14 @@ TEST(Construction, Graphes_malformes) {
     EXPECT_NE(m.Molfile.find("M  END"), std::string::npos) << k;
     EXPECT_GE(m.Confiance, 0.0) << k;
     EXPECT_LE(m.Confiance, 1.0) << k;
+    // The Molfile reads back, with all its atoms.
+    std::unique_ptr<RDKit::RWMol> relu;
+    try {
+      relu.reset(RDKit::MolBlockToMol(m.Molfile, false));
+    } catch (...) {
+    }
+    ASSERT_TRUE(relu) << k;
+    EXPECT_EQ(relu->getNumAtoms(), 7u) << k;
     if (k <= 3) {
       EXPECT_LT(m.Confiance, 1.0) << k;
     }
