@@ -130,7 +130,9 @@ Graphe_lu Extrait_graphe(const Document& doc) {
   if (g.Longueur_liaison <= 0) return g;
   g.Epaisseur = Epaisseur_mediane(doc);
   const double tol = Tolerance_bouts(g.Longueur_liaison, g.Epaisseur);
-  const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol);
+  // An end touches a stroke's axis within the stroke's thickness and a pixel.
+  const double contact = std::max(3.0, g.Epaisseur + 1);
+  const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol, contact);
   const std::vector<Atome_lu> etiquettes = Etiquettes_zones(doc);
   Grille_boites grille_etiquettes(std::max(32.0, 2 * tol));
   for (size_t k = 0; k < etiquettes.size(); ++k) {

@@ -6,6 +6,7 @@
 
 #include "image/document.h"
 #include "molecule/grille_boites.h"
+#include "molecule/jonctions.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ double Epaisseur_mediane(const Document& doc) {
   return Mediane(ep);
 }
 
-std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance) {
+std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact) {
   std::vector<Trait_lu> traits;
   for (const Quadrilatere& q : doc.Quadrilateres)
     if (!Est_separateur(q)) traits.push_back({Point_de(Extremite1(q)), Point_de(Extremite2(q)), 1});
@@ -205,16 +206,47 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance) {
       t.Ordre = static_cast<int>(std::min<uint32_t>(s.Nb, 3));
       Coupe_au_bout(t, partenaires, tolerance, ajoutes);
     } else if (s.Type == 500 && s.Nb == 2) {
-      // A cross: each of its strokes whole, or its two pieces joined back.
+      // A cross: two bonds passing each other, or a carbon with four bonds
+      // drawn as a "+" (the graph cannot tell them apart). It is a carbon
+      // when one or two of its four arm ends go on to another stroke or to a
+      // label (a gem-dimethyl, a tert-butyl): every stroke of the cross then
+      // ends at the crossing point. Else, bonds that cross: their strokes
+      // whole, or their two pieces joined back.
       Point_lu x;
       const Point_lu v[4] = {Point_de(s.Sommets[0]), Point_de(s.Sommets[1]), Point_de(s.Sommets[2]),
                              Point_de(s.Sommets[3])};
       if (!Croisement(v[0], v[1], v[2], v[3], x)) continue;
+      int entier[2] = {-1, -1}, morceau1[2] = {-1, -1}, morceau2[2] = {-1, -1};
+      std::vector<int> propres;
       for (int k = 0; k < 2; ++k) {
         const Point_lu a = v[2 * k], b = v[2 * k + 1];
-        if (index.Trait_entre(a, b, garde) >= 0) continue;
-        const int i = index.Trait_entre(a, x, garde), j = index.Trait_entre(x, b, garde);
-        if (i < 0 || j < 0 || i == j) continue;
+        entier[k] = index.Trait_entre(a, b, garde);
+        if (entier[k] < 0) morceau1[k] = index.Trait_entre(a, x, garde), morceau2[k] = index.Trait_entre(x, b, garde);
+        for (const int i : {entier[k], morceau1[k], morceau2[k]})
+          if (i >= 0) propres.push_back(i);
+      }
+      int suivis = 0;
+      for (const Point_lu& bout : v) {
+        bool suivi = index.Plus_proche_hors(bout, propres, tolerance) <= tolerance;
+        for (const int c : caracteres.Candidats(bout, tolerance)) {
+          const CompConnexe& z = *cars[static_cast<size_t>(c)];
+          suivi = suivi || Distance_boite(bout, z.xmin, z.ymin, z.xmax, z.ymax) <= tolerance;
+        }
+        suivis += suivi;
+      }
+      for (int k = 0; k < 2; ++k) {
+        const Point_lu a = v[2 * k], b = v[2 * k + 1];
+        if (suivis == 1 || suivis == 2) {
+          if (entier[k] < 0) continue;
+          Trait_lu& t = traits[static_cast<size_t>(entier[k])];
+          const Point_lu debut = Distance(t.A, a) <= Distance(t.B, a) ? t.A : t.B;
+          const Point_lu fin = Distance(t.A, a) <= Distance(t.B, a) ? t.B : t.A;
+          t.A = debut, t.B = x;
+          ajoutes.push_back({x, fin, t.Ordre});
+          continue;
+        }
+        const int i = morceau1[k], j = morceau2[k];
+        if (entier[k] >= 0 || i < 0 || j < 0 || i == j) continue;
         Trait_lu& premier = traits[static_cast<size_t>(i)];
         const Trait_lu& second = traits[static_cast<size_t>(j)];
         const Point_lu debut = Distance(premier.A, a) <= Distance(premier.B, a) ? premier.A : premier.B;
@@ -229,5 +261,18 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance) {
   for (size_t i = 0; i < traits.size(); ++i)
     if (garde[i]) liaisons.push_back(traits[i]);
   liaisons.insert(liaisons.end(), ajoutes.begin(), ajoutes.end());
+
+  // Atoms the strokes run through: an end goes on when another stroke's end
+  // or a character lies within the tolerance.
+  const Index_traits fin(liaisons, tolerance);
+  const auto suivi = [&](Point_lu p, size_t i, size_t j) {
+    if (fin.Plus_proche_hors(p, {static_cast<int>(i), static_cast<int>(j)}, tolerance) <= tolerance) return true;
+    for (const int c : caracteres.Candidats(p, tolerance)) {
+      const CompConnexe& z = *cars[static_cast<size_t>(c)];
+      if (Distance_boite(p, z.xmin, z.ymin, z.xmax, z.ymax) <= tolerance) return true;
+    }
+    return false;
+  };
+  Coupe_aux_jonctions(liaisons, contact, tolerance, suivi);
   return liaisons;
 }

@@ -28,6 +28,8 @@ double Epaisseur_mediane(const Document& doc);
 // min(n, 3) and its partners are dropped; when it runs on well past its
 // partners at one end (a single bond fused with it in line), the part past
 // them is a single bond of its own. The two strokes of a cross symbol, when
-// found cut at the crossing, are joined back. tolerance: pixels, how far
-// two ends may lie apart and still meet.
-std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance);
+// found cut at the crossing, are joined back, unless the cross is a carbon
+// drawn as a "+". Strokes are then cut where they run through an atom
+// (Coupe_aux_jonctions). tolerance: pixels, how far two ends may lie apart
+// and still meet; contact: pixels, how near a stroke's axis an end touches it.
+std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact);
