@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "image/document.h"
+#include "molecule/cercles.h"
 #include "molecule/doubles_internes.h"
 #include "molecule/grille_boites.h"
 #include "molecule/molecule.h"
@@ -36,11 +37,11 @@ struct Sommets_places {
   std::vector<Doubles> Internes;  // rings whose inner double bonds were counted ("#k")
 };
 
-Sommets_places Sommets_de(const Symboles& symboles) {
+Sommets_places Sommets_de(const Symboles& symboles, const Cercles_dessines& cercles) {
   Sommets_places s;
   for (const Symbole& p : symboles) {
     if (p.Type != 100 || p.Nb < 3 || p.Nb > Symbole::NB_SOMMETS) continue;
-    if (p.Commentaire[0] == '@') s.Aromatiques.push_back({s.Points.size(), p.Nb});
+    if (p.Commentaire[0] == '@' || cercles.Dans(p)) s.Aromatiques.push_back({s.Points.size(), p.Nb});
     if (p.Commentaire[0] == '#' && p.Commentaire[1] >= '1' && p.Commentaire[1] <= '9')
       s.Internes.push_back({s.Points.size(), p.Nb, p.Commentaire[1] - '0'});
     for (uint32_t k = 0; k < p.Nb; ++k) s.Points.push_back(Point_de(p.Sommets[k]));
@@ -126,13 +127,14 @@ double Tolerance_bouts(double longueur, double epaisseur) {
 
 Graphe_lu Extrait_graphe(const Document& doc) {
   Graphe_lu g;
-  g.Longueur_liaison = Longueur_mediane(doc);
+  const Cercles_dessines cercles(doc);
+  g.Longueur_liaison = Longueur_mediane(doc, cercles);
   if (g.Longueur_liaison <= 0) return g;
   g.Epaisseur = Epaisseur_mediane(doc);
   const double tol = Tolerance_bouts(g.Longueur_liaison, g.Epaisseur);
   // An end touches a stroke's axis within the stroke's thickness and a pixel.
   const double contact = std::max(3.0, g.Epaisseur + 1);
-  const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol, contact);
+  const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol, contact, cercles);
   const std::vector<Atome_lu> etiquettes = Etiquettes_zones(doc);
   Grille_boites grille_etiquettes(std::max(32.0, 2 * tol));
   for (size_t k = 0; k < etiquettes.size(); ++k) {
@@ -142,7 +144,7 @@ Graphe_lu Extrait_graphe(const Document& doc) {
 
   // Vertices placed by the structure stages come first, so that the ends
   // gather on them.
-  const Sommets_places places = Sommets_de(doc.ListeSymboles);
+  const Sommets_places places = Sommets_de(doc.ListeSymboles, cercles);
   Groupes groupes(tol);
   std::vector<int> groupe_du_sommet;
   for (const Point_lu& p : places.Points) groupe_du_sommet.push_back(groupes.Place(p, true));

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "image/document.h"
+#include "molecule/cercles.h"
 #include "molecule/grille_boites.h"
 #include "molecule/jonctions.h"
 
@@ -143,10 +144,12 @@ bool Croisement(Point_lu a, Point_lu b, Point_lu c, Point_lu d, Point_lu& x) {
 
 }  // namespace
 
-double Longueur_mediane(const Document& doc) {
+double Longueur_mediane(const Document& doc, const Cercles_dessines& cercles) {
   std::vector<double> lg;
-  for (const Quadrilatere& q : doc.Quadrilateres)
-    if (!Est_separateur(q)) lg.push_back(Distance(Point_de(Extremite1(q)), Point_de(Extremite2(q))));
+  for (const Quadrilatere& q : doc.Quadrilateres) {
+    const Point_lu a = Point_de(Extremite1(q)), b = Point_de(Extremite2(q));
+    if (!Est_separateur(q) && !cercles.Contient(a, b)) lg.push_back(Distance(a, b));
+  }
   return Mediane(lg);
 }
 
@@ -168,11 +171,14 @@ double Epaisseur_mediane(const Document& doc) {
   return Mediane(ep);
 }
 
-std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact) {
+std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact,
+                                        const Cercles_dessines& cercles) {
   std::vector<Trait_lu> traits;
   for (const Quadrilatere& q : doc.Quadrilateres)
     if (!Est_separateur(q)) traits.push_back({Point_de(Extremite1(q)), Point_de(Extremite2(q)), 1});
   std::vector<bool> garde(traits.size(), true);
+  // The pieces of a circle drawn in a ring are no bonds.
+  for (size_t i = 0; i < traits.size(); ++i) garde[i] = !cercles.Contient(traits[i].A, traits[i].B);
   std::vector<Trait_lu> ajoutes;
   const Index_traits index(traits, tolerance);
   const double portee = 4 * tolerance;
@@ -188,7 +194,10 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, d
       // A multiple bond: its strokes as found among the kept ones.
       const uint32_t nb = std::min<uint32_t>(s.Nb, Symbole::NB_SOMMETS / 2);
       std::vector<int> groupe;
+      uint32_t hors_cercles = 0;  // the symbol's strokes that are not pieces of a circle
       for (uint32_t k = 0; k < nb; ++k) {
+        if (cercles.Contient(Point_de(s.Sommets[2 * k]), Point_de(s.Sommets[2 * k + 1]))) continue;
+        ++hors_cercles;
         const int i = index.Trait_entre(Point_de(s.Sommets[2 * k]), Point_de(s.Sommets[2 * k + 1]), garde);
         if (i >= 0 && std::find(groupe.begin(), groupe.end(), i) == groupe.end()) groupe.push_back(i);
       }
@@ -203,7 +212,7 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, d
       for (const int i : groupe)
         if (i != porteur) garde[static_cast<size_t>(i)] = false, partenaires.push_back(&traits[static_cast<size_t>(i)]);
       Trait_lu& t = traits[static_cast<size_t>(porteur)];
-      t.Ordre = static_cast<int>(std::min<uint32_t>(s.Nb, 3));
+      t.Ordre = static_cast<int>(std::clamp<uint32_t>(hors_cercles, 1, 3));
       Coupe_au_bout(t, partenaires, tolerance, ajoutes);
     } else if (s.Type == 500 && s.Nb == 2) {
       // A cross: two bonds passing each other, or a carbon with four bonds

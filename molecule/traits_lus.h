@@ -9,6 +9,7 @@
 #include "molecule/graphe_lu.h"
 
 struct Document;
+class Cercles_dessines;
 
 struct Trait_lu {
   Point_lu A, B;  // axis ends, pixels, as drawn (or as joined back)
@@ -16,7 +17,8 @@ struct Trait_lu {
 };
 
 // Median length of the strokes' axes, pixels; 0 without a stroke.
-double Longueur_mediane(const Document& doc);
+// The pieces of the circles drawn in rings are left out.
+double Longueur_mediane(const Document& doc, const Cercles_dessines& cercles);
 
 // Median thickness of the strokes, pixels, measured on Plan 1 across the
 // axis at a third, half and two thirds of each stroke (the records no longer
@@ -32,4 +34,6 @@ double Epaisseur_mediane(const Document& doc);
 // drawn as a "+". Strokes are then cut where they run through an atom
 // (Coupe_aux_jonctions). tolerance: pixels, how far two ends may lie apart
 // and still meet; contact: pixels, how near a stroke's axis an end touches it.
-std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact);
+// The pieces of the circles drawn in rings (cercles) are no bonds.
+std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, double contact,
+                                        const Cercles_dessines& cercles);

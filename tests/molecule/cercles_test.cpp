@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "image/document.h"
+#include "molecule/cercles.h"
+
+namespace {
+
+void Ajoute_trait(Document& doc, Point_lu a, Point_lu b) {
+  Quadrilatere q;
+  q.x1 = q.x4 = static_cast<int32_t>(std::lround(a.x)), q.y1 = q.y4 = static_cast<int32_t>(std::lround(a.y));
+  q.x2 = q.x3 = static_cast<int32_t>(std::lround(b.x)), q.y2 = q.y3 = static_cast<int32_t>(std::lround(b.y));
+  q.Longueur = 1 + static_cast<int32_t>(std::hypot(a.x - b.x, a.y - b.y));
+  doc.Quadrilateres.push_back(q);
+}
+
+Point_lu Sur_cercle(double r, double degres) {
+  return {200 + r * std::cos(degres * M_PI / 180), 200 + r * std::sin(degres * M_PI / 180)};
+}
+
+// A hexagon of radius 90 around (200, 200), as strokes and as a polygon.
+void Hexagone(Document& doc) {
+  Symbole s;
+  s.Type = 100, s.Nb = 6;
+  for (int k = 0; k < 6; ++k) {
+    const Point_lu p = Sur_cercle(90, 60 * k);
+    s.Sommets[k] = {static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))};
+    Ajoute_trait(doc, p, Sur_cercle(90, 60 * k + 60));
+  }
+  doc.ListeSymboles.push_back(s);
+}
+
+}  // namespace
+
+TEST(CerclesDessines, ArcsDansLeCycle) {
+  // Chords of a circle of radius 55 over two thirds of a turn: a circle, its
+  // pieces no bonds; the ring's sides and a bond outside are bonds.
+  Document doc;
+  Hexagone(doc);
+  for (int a = 0; a < 240; a += 30) Ajoute_trait(doc, Sur_cercle(55, a), Sur_cercle(55, a + 30));
+  const Cercles_dessines c(doc);
+  EXPECT_TRUE(c.Dans(doc.ListeSymboles.front()));
+  EXPECT_TRUE(c.Contient(Sur_cercle(55, 300), Sur_cercle(55, 330)));
+  EXPECT_FALSE(c.Contient(Sur_cercle(90, 0), Sur_cercle(90, 60)));
+  EXPECT_FALSE(c.Contient(Sur_cercle(90, 0), Sur_cercle(180, 0)));
+
+  // A quarter turn only (an inner double bond, a stray stroke): no circle.
+  Document quart;
+  Hexagone(quart);
+  for (int a = 0; a < 90; a += 30) Ajoute_trait(quart, Sur_cercle(55, a), Sur_cercle(55, a + 30));
+  const Cercles_dessines q(quart);
+  EXPECT_FALSE(q.Dans(quart.ListeSymboles.front()));
+  EXPECT_FALSE(q.Contient(Sur_cercle(55, 0), Sur_cercle(55, 30)));
+}
