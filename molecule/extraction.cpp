@@ -119,6 +119,33 @@ int Etiquette_proche(Point_lu p, double r, const std::vector<Atome_lu>& etiquett
   return meilleur;
 }
 
+// Strokes alone and short, joining two bare ends: the pieces of characters
+// and signs the text stages left as strokes (the bar of a minus sign, the l
+// of Cl, a subscript), not bonds. They go, with their two atoms.
+void Retire_traits_isoles(Graphe_lu& g) {
+  std::vector<int> degre(g.Atomes.size(), 0);
+  for (const Liaison_lue& l : g.Liaisons) ++degre[static_cast<size_t>(l.A)], ++degre[static_cast<size_t>(l.B)];
+  auto nu = [&](int a) { return degre[static_cast<size_t>(a)] == 1 && g.Atomes[static_cast<size_t>(a)].Etiquette.empty(); };
+  std::vector<bool> garde_atome(g.Atomes.size(), true);
+  std::vector<Liaison_lue> liaisons;
+  for (const Liaison_lue& l : g.Liaisons) {
+    const double lg = Distance(g.Atomes[static_cast<size_t>(l.A)].P, g.Atomes[static_cast<size_t>(l.B)].P);
+    if (nu(l.A) && nu(l.B) && lg < 0.5 * g.Longueur_liaison) {
+      garde_atome[static_cast<size_t>(l.A)] = garde_atome[static_cast<size_t>(l.B)] = false;
+      continue;
+    }
+    liaisons.push_back(l);
+  }
+  if (liaisons.size() == g.Liaisons.size()) return;
+  std::vector<int> nouveau(g.Atomes.size(), -1);
+  std::vector<Atome_lu> atomes;
+  for (size_t a = 0; a < g.Atomes.size(); ++a)
+    if (garde_atome[a]) nouveau[a] = static_cast<int>(atomes.size()), atomes.push_back(g.Atomes[a]);
+  for (Liaison_lue& l : liaisons) l.A = nouveau[static_cast<size_t>(l.A)], l.B = nouveau[static_cast<size_t>(l.B)];
+  g.Atomes = std::move(atomes);
+  g.Liaisons = std::move(liaisons);
+}
+
 }  // namespace
 
 double Tolerance_bouts(double longueur, double epaisseur) {
@@ -253,5 +280,6 @@ Graphe_lu Extrait_graphe(const Document& doc) {
         compte(premiere_etiquette + k, Distance_etiquette(p, etiquettes[static_cast<size_t>(k)]));
       g.Bouts_ambigus += ambigu;
     }
+  Retire_traits_isoles(g);
   return g;
 }

@@ -4,6 +4,7 @@
 
 #include "image/document.h"
 #include "molecule/cercles.h"
+#include "molecule/molecule.h"
 
 namespace {
 
@@ -52,4 +53,23 @@ TEST(CerclesDessines, ArcsDansLeCycle) {
   const Cercles_dessines q(quart);
   EXPECT_FALSE(q.Dans(quart.ListeSymboles.front()));
   EXPECT_FALSE(q.Contient(Sur_cercle(55, 0), Sur_cercle(55, 30)));
+}
+
+TEST(ExtraitGraphe, TraitsCourtsIsoles) {
+  // Three bonds of 90 pixels in a chain, a lone stroke of 20 (a minus sign,
+  // a piece of a letter) and a lone one of 90 (ethane): the short one goes.
+  Document doc;
+  Ajoute_trait(doc, {100, 100}, {190, 100});
+  Ajoute_trait(doc, {190, 100}, {235, 178});
+  Ajoute_trait(doc, {235, 178}, {325, 178});
+  Ajoute_trait(doc, {400, 100}, {420, 100});
+  Ajoute_trait(doc, {100, 300}, {190, 300});
+  const Graphe_lu g = Extrait_graphe(doc);
+  EXPECT_EQ(g.Atomes.size(), 6u);
+  ASSERT_EQ(g.Liaisons.size(), 4u);
+  for (const Liaison_lue& l : g.Liaisons) {
+    EXPECT_LT(l.A, 6);
+    EXPECT_LT(l.B, 6);
+    EXPECT_GT(std::hypot(l.Bout_A.x - l.Bout_B.x, l.Bout_A.y - l.Bout_B.y), 80);
+  }
 }
