@@ -6,6 +6,7 @@
 #include "molecule/extraction.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <utility>
@@ -84,6 +85,11 @@ class Groupes {
     const size_t i = static_cast<size_t>(g);
     Somme[i].x += p.x, Somme[i].y += p.y;
     ++NbBouts[i];
+  }
+  void Retire_bout(int g, Point_lu p) {
+    const size_t i = static_cast<size_t>(g);
+    Somme[i].x -= p.x, Somme[i].y -= p.y;
+    --NbBouts[i];
   }
 
   // A placed vertex where there is one, else the mean of the ends.
@@ -201,6 +207,29 @@ Graphe_lu Extrait_graphe(const Document& doc) {
     }
     bouts[i] = {code[0], code[1]};
   }
+
+  // An end left alone, pointing at a label a little farther off (strokes
+  // often stop well short of a label, or of its charge): the label's, when
+  // the label lies ahead of the stroke within half a bond.
+  const double portee = std::max(tol, 0.5 * g.Longueur_liaison);
+  for (size_t i = 0; i < traits.size(); ++i)
+    for (int e = 0; e < 2; ++e) {
+      int& code = e == 0 ? bouts[i].first : bouts[i].second;
+      if (code < 0) continue;
+      const size_t gr = static_cast<size_t>(code);
+      if (groupes.NbBouts[gr] != 1 || groupes.Place_sommet[gr]) continue;
+      const Point_lu p = e == 0 ? traits[i].A : traits[i].B, q = e == 0 ? traits[i].B : traits[i].A;
+      double d;
+      const int k = Etiquette_proche(p, portee, etiquettes, grille_etiquettes, d);
+      const int autre = e == 0 ? bouts[i].second : bouts[i].first;
+      if (k < 0 || autre == -1 - k) continue;
+      const Atome_lu& l = etiquettes[static_cast<size_t>(k)];
+      const double vx = p.x - q.x, vy = p.y - q.y, wx = l.P.x - p.x, wy = l.P.y - p.y;
+      const double nv = std::hypot(vx, vy), nw = std::hypot(wx, wy);
+      if (!(nv > 0) || !(nw > 0) || (vx * wx + vy * wy) < 0.7 * nv * nw) continue;
+      groupes.Retire_bout(code, p);
+      code = -1 - k;
+    }
 
   // Atoms: the groups that hold an end, then every label.
   std::vector<int> atome_du_groupe(groupes.Centres.size(), -1);

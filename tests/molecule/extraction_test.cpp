@@ -198,8 +198,10 @@ TEST(ExtraitGraphe, EnregistrementsSeuls) {
   doc.Quadrilateres.push_back(Axe(500, 700, 600, 600));
   doc.Quadrilateres.push_back(Axe(600, 600, 700, 500));
   doc.ListeSymboles.push_back(Symbole_de(500, 2, "X2", {{500, 500}, {700, 700}, {500, 700}, {700, 500}}));
-  // A lone bond whose free end lies 40 pixels from a doubtful label.
+  // A lone bond whose free end points at a doubtful label 40 pixels ahead,
+  // another whose end lies 40 pixels beside it.
   doc.Quadrilateres.push_back(Axe(100, 400, 200, 400));
+  doc.Quadrilateres.push_back(Axe(150, 350, 230, 350));
   CompConnexe o;
   o.xmin = 240, o.ymin = 390, o.xmax = 260, o.ymax = 410, o.Zone = 1, o.Etat = 5;
   std::strcpy(o.Caractere, "O");
@@ -208,18 +210,18 @@ TEST(ExtraitGraphe, EnregistrementsSeuls) {
 
   const Graphe_lu g = Extrait_graphe(doc);
   Verifie_coherent(g);
-  EXPECT_DOUBLE_EQ(g.Longueur_liaison, 100 * std::sqrt(2.0));  // lengths 200, 100, 100, 141 x 4, 100
+  EXPECT_DOUBLE_EQ(g.Longueur_liaison, 100 * std::sqrt(2.0));  // lengths 200, 100, 100, 141 x 4, 100, 80
   EXPECT_DOUBLE_EQ(g.Epaisseur, 0);                             // a blank Plan 1
   EXPECT_DOUBLE_EQ(Tolerance_bouts(100, 0), 25);
   EXPECT_DOUBLE_EQ(Tolerance_bouts(8, 1), 3);
-  ASSERT_EQ(g.Atomes.size(), 3u + 4u + 2u + 1u);
-  ASSERT_EQ(g.Liaisons.size(), 2u + 2u + 1u);
+  ASSERT_EQ(g.Atomes.size(), 3u + 4u + 1u + 2u + 1u);
+  ASSERT_EQ(g.Liaisons.size(), 2u + 2u + 1u + 1u);
   // The triple bond 100 -> 200, then the single bond 200 -> 300.
   const Liaison_lue& triple = g.Liaisons[0];
   EXPECT_EQ(triple.Ordre, 3);
   EXPECT_DOUBLE_EQ(triple.Bout_A.x, 100);
   EXPECT_DOUBLE_EQ(triple.Bout_B.x, 200);
-  const Liaison_lue& suite = g.Liaisons[4];
+  const Liaison_lue& suite = g.Liaisons.back();
   EXPECT_EQ(suite.Ordre, 1);
   EXPECT_EQ(suite.A, triple.B);
   EXPECT_DOUBLE_EQ(g.Atomes[static_cast<size_t>(suite.B)].P.x, 300);
@@ -236,14 +238,15 @@ TEST(ExtraitGraphe, EnregistrementsSeuls) {
   EXPECT_DOUBLE_EQ(d2.Bout_B.y, 500);
   EXPECT_EQ(std::set<int>({d1.A, d1.B, d2.A, d2.B}).size(), 4u);
   for (const Atome_lu& a : g.Atomes) EXPECT_FALSE(a.P.x == 600 && a.P.y == 600);
-  // The doubtful label, alone; the end 40 pixels from it counts as ambiguous.
+  // The doubtful label takes the end pointing at it; the end beside it and
+  // that one, 58 pixels apart, count as ambiguous.
   const int o_atome = Atome_etiquete(g, "O");
   ASSERT_GE(o_atome, 0);
   EXPECT_TRUE(g.Atomes[static_cast<size_t>(o_atome)].Douteuse);
-  EXPECT_EQ(Degre(g, o_atome), 0);
-  EXPECT_EQ(g.Bouts_ambigus, 1);
+  EXPECT_EQ(Degre(g, o_atome), 1);
+  EXPECT_EQ(g.Bouts_ambigus, 2);
   // The document is left as it was.
-  EXPECT_EQ(doc.Quadrilateres.size(), 9u);
+  EXPECT_EQ(doc.Quadrilateres.size(), 10u);
   EXPECT_EQ(doc.ListeSymboles.size(), 2u);
 }
 
