@@ -133,6 +133,12 @@ void Retire_traits_isoles(Graphe_lu& g) {
   for (const Liaison_lue& l : g.Liaisons) ++degre[static_cast<size_t>(l.A)], ++degre[static_cast<size_t>(l.B)];
   auto nu = [&](int a) { return degre[static_cast<size_t>(a)] == 1 && g.Atomes[static_cast<size_t>(a)].Etiquette.empty(); };
   std::vector<bool> garde_atome(g.Atomes.size(), true);
+  // A label of hydrogens alone and bonded to nothing is the rest of a label
+  // whose other characters were not read ("H" of a "CH3").
+  for (size_t a = 0; a < g.Atomes.size(); ++a) {
+    const std::string& t = g.Atomes[a].Etiquette;
+    garde_atome[a] = degre[a] > 0 || t.empty() || t[0] != 'H' || t.find_first_not_of("H0123456789") != std::string::npos;
+  }
   std::vector<Liaison_lue> liaisons;
   for (const Liaison_lue& l : g.Liaisons) {
     const double lg = Distance(g.Atomes[static_cast<size_t>(l.A)].P, g.Atomes[static_cast<size_t>(l.B)].P);
@@ -142,7 +148,8 @@ void Retire_traits_isoles(Graphe_lu& g) {
     }
     liaisons.push_back(l);
   }
-  if (liaisons.size() == g.Liaisons.size()) return;
+  if (liaisons.size() == g.Liaisons.size() && std::all_of(garde_atome.begin(), garde_atome.end(), [](bool b) { return b; }))
+    return;
   std::vector<int> nouveau(g.Atomes.size(), -1);
   std::vector<Atome_lu> atomes;
   for (size_t a = 0; a < g.Atomes.size(); ++a)

@@ -73,3 +73,40 @@ TEST(ExtraitGraphe, TraitsCourtsIsoles) {
     EXPECT_GT(std::hypot(l.Bout_A.x - l.Bout_B.x, l.Bout_A.y - l.Bout_B.y), 80);
   }
 }
+
+namespace {
+
+void Ajoute_caractere(Document& doc, const char* nom, int32_t xmin, int32_t ymin, int32_t xmax, int32_t ymax,
+                      uint16_t zone) {
+  CompConnexe c;
+  c.xmin = xmin, c.ymin = ymin, c.xmax = xmax, c.ymax = ymax, c.Zone = zone, c.Etat = 1;
+  std::snprintf(c.Caractere, sizeof c.Caractere, "%s", nom);
+  doc.ZonesTexte.push_back(c);
+  doc.NbZones = std::max<uint16_t>(doc.NbZones, zone);
+}
+
+}  // namespace
+
+TEST(ExtraitGraphe, EtiquettesCoupees) {
+  // "H" and "3C" read as two zones 4 pixels apart on one line: one label
+  // "H3C", taking the bond; a lone "H" far from everything is dropped, a
+  // lone "O" is kept.
+  Document doc;
+  Ajoute_trait(doc, {200, 100}, {290, 100});
+  Ajoute_trait(doc, {290, 100}, {335, 178});
+  Ajoute_caractere(doc, "H", 120, 86, 140, 114, 1);
+  Ajoute_caractere(doc, "3", 144, 100, 152, 118, 2);
+  Ajoute_caractere(doc, "C", 156, 86, 176, 114, 2);
+  Ajoute_caractere(doc, "H", 600, 600, 620, 628, 3);
+  Ajoute_caractere(doc, "O", 600, 300, 620, 328, 4);
+  const Graphe_lu g = Extrait_graphe(doc);
+  std::vector<std::string> etiquettes;
+  for (const Atome_lu& a : g.Atomes)
+    if (!a.Etiquette.empty()) etiquettes.push_back(a.Etiquette);
+  EXPECT_EQ(etiquettes, (std::vector<std::string>{"H3C", "O"}));
+  ASSERT_EQ(g.Liaisons.size(), 2u);
+  const Atome_lu& h3c = g.Atomes[static_cast<size_t>(g.Liaisons[0].A)];
+  EXPECT_EQ(h3c.Etiquette, "H3C");
+  EXPECT_EQ(h3c.xmin, 120);
+  EXPECT_EQ(h3c.xmax, 176);
+}
