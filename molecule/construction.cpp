@@ -39,6 +39,16 @@
 
 namespace {
 
+// Elements whose hydrogens the chemistry completes from their usual valence.
+bool Valence_usuelle(int numero) {
+  switch (numero) {
+    case 5: case 6: case 7: case 8: case 9: case 15: case 16: case 17: case 35: case 53:
+      return true;
+    default:
+      return false;
+  }
+}
+
 struct Liaison_retenue {
   int A = 0, B = 0;        // atoms of the graph
   int Vise_A = 0, Vise_B = 0;  // atoms of their fragments the bond takes
@@ -292,7 +302,11 @@ Molecule_lue Construit(const Graphe_lu& g, const std::string& nom) {
     for (const auto& ae : f->Atomes) {
       auto* at = new RDKit::Atom(std::clamp(ae.Numero, 0, 118));
       at->setFormalCharge(std::clamp(ae.Charge, -8, 8));
-      if (ae.Hydrogenes >= 0) {
+      // The hydrogens written on an uncharged atom of the usual elements are
+      // left to the chemistry: a subscript misread or missed ("NH" for "NH2",
+      // "CH" for "CH3") would otherwise make a radical. A charged atom keeps
+      // them as written.
+      if (ae.Hydrogenes >= 0 && !(ae.Charge == 0 && Valence_usuelle(ae.Numero))) {
         at->setNumExplicitHs(std::min(ae.Hydrogenes, 8));
         at->setNoImplicit(true);
       }

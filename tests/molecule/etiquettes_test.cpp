@@ -24,7 +24,8 @@ TEST(Etiquettes, Table) {
   } cas[] = {
       // Elements, hydrogens written before or after, subscripts.
       {"OH", false, "CO"}, {"HO", true, "CO"}, {"NH2", false, "CN"}, {"H2N", true, "CN"},
-      {"NH", false, "C[NH]"}, {"CH3", false, "CC"}, {"H3C", true, "CC"}, {"CH2", false, "C[CH2]"},
+      // Hydrogens written short of the valence are completed, not radicals.
+      {"NH", false, "CN"}, {"CH3", false, "CC"}, {"H3C", true, "CC"}, {"CH2", false, "CC"},
       {"Cl", false, "CCl"}, {"Br", true, "CBr"}, {"F", false, "CF"}, {"I", false, "CI"},
       {"S", false, "CS"}, {"SH", true, "CS"}, {"N", false, "CN"}, {"O", false, "CO"},
       {"NH₂", false, "CN"}, {"CH₃", false, "CC"},
