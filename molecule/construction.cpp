@@ -131,6 +131,28 @@ RDKit::Bond::BondType Type_de(int ordre) {
   return ordre == 3 ? RDKit::Bond::TRIPLE : ordre == 2 ? RDKit::Bond::DOUBLE : RDKit::Bond::SINGLE;
 }
 
+// A nitro group or an N-oxide drawn "N+" whose "O-" lost its sign: the lone
+// oxygen single-bonded to a positive nitrogen that also holds a double bond
+// to an oxygen carries the negative charge.
+void Equilibre_charges(RDKit::RWMol& mol) {
+  for (auto* n : mol.atoms()) {
+    if (n->getAtomicNum() != 7 || n->getFormalCharge() != 1) continue;
+    bool double_o = false;
+    RDKit::Atom* seul = nullptr;
+    for (const auto* b : mol.atomBonds(n)) {
+      RDKit::Atom* o = b->getOtherAtom(n);
+      if (o->getAtomicNum() != 8) continue;
+      if (b->getBondType() == RDKit::Bond::DOUBLE) double_o = true;
+      if (b->getBondType() == RDKit::Bond::SINGLE && o->getDegree() == 1 && o->getFormalCharge() == 0) seul = o;
+      if (o->getFormalCharge() == -1) seul = nullptr, double_o = false;
+    }
+    if (!double_o || !seul) continue;
+    seul->setFormalCharge(-1);
+    seul->setNumExplicitHs(0);
+    seul->setNoImplicit(true);
+  }
+}
+
 // Sanitises in place. When the full check fails, the reason goes to
 // Probleme and the molecule keeps what the library could still do without
 // the failed step (valences, then also the alternating bonds of rings).
@@ -397,6 +419,7 @@ Molecule_lue Construit(const Graphe_lu& g, const std::string& nom) {
   }
   mol.addConformer(conf, true);
 
+  Equilibre_charges(mol);
   Verifie(mol, m, fautes);
 
   m.NbAtomes = 0;

@@ -69,6 +69,8 @@ std::string Normalise(const std::string& texte) {
   for (size_t i = 0; i < texte.size(); ++i) {
     unsigned char c = texte[i];
     if (c == ' ' || c == '\t') continue;
+    // No subscript is a zero: a "0" is an O read as a digit.
+    if (c == '0') c = 'O';
     if (c == 0xE2 && i + 2 < texte.size()) {
       unsigned char b = texte[i + 1], d = texte[i + 2];
       char rempl = 0;

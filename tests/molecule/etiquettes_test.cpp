@@ -26,6 +26,8 @@ TEST(Etiquettes, Table) {
       {"OH", false, "CO"}, {"HO", true, "CO"}, {"NH2", false, "CN"}, {"H2N", true, "CN"},
       // Hydrogens written short of the valence are completed, not radicals.
       {"NH", false, "CN"}, {"CH3", false, "CC"}, {"H3C", true, "CC"}, {"CH2", false, "CC"},
+      // An O read as a zero.
+      {"0H", false, "CO"}, {"H0", true, "CO"}, {"0", false, "CO"},
       {"Cl", false, "CCl"}, {"Br", true, "CBr"}, {"F", false, "CF"}, {"I", false, "CI"},
       {"S", false, "CS"}, {"SH", true, "CS"}, {"N", false, "CN"}, {"O", false, "CO"},
       {"NH₂", false, "CN"}, {"CH₃", false, "CC"},
@@ -103,3 +105,16 @@ TEST(Etiquettes, Atome_vise_par_le_caractere) {
 }
 
 }  // namespace
+
+TEST(Etiquettes, NitroSansSigneMoins) {
+  // "N+" with "O" double-bonded and "O" single-bonded: the lone oxygen takes
+  // the negative charge its sign lost.
+  Graphe_lu g;
+  const int c = Atome(g, 0, 0), n = Atome(g, 90, 0, "N+"), o1 = Atome(g, 135, -78, "O"), o2 = Atome(g, 135, 78, "O");
+  Lie(g, c, n);
+  Lie(g, n, o1, 2);
+  Lie(g, n, o2);
+  const Molecule_lue m = Construit_molecule(g, "nitro");
+  EXPECT_EQ(m.Smiles, Canonique("C[N+](=O)[O-]"));
+  EXPECT_TRUE(m.Probleme.empty());
+}
