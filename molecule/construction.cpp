@@ -276,13 +276,20 @@ Molecule_lue Construit(const Graphe_lu& g, const std::string& nom) {
   const double pas = mediane > 0 ? mediane : 1.5;  // one bond, in pixels
 
   // The fragment of each labelled atom, read once per distinct text.
+  // A lone "C" or "B" at the end of a single bond is a "Cl" or a "Br" whose
+  // second letter, a lone stroke or two, never became a character: nobody
+  // writes a methyl "C", and boron drawn so is rare.
+  std::vector<int> degre(n, 0);
+  for (const auto& l : liaisons) ++degre[l.A], ++degre[l.B];
   std::map<std::string, Fragment> lues;
   std::vector<const Fragment*> fragment(n, nullptr);
   for (int i = 0; i < n; ++i) {
     const Atome_lu& a = g.Atomes[i];
     if (a.Etiquette.empty()) continue;
-    auto it = lues.find(a.Etiquette);
-    if (it == lues.end()) it = lues.emplace(a.Etiquette, Lit_etiquette(a.Etiquette)).first;
+    std::string texte = a.Etiquette;
+    if (degre[i] == 1 && (texte == "C" || texte == "B")) texte += texte == "C" ? "l" : "r";
+    auto it = lues.find(texte);
+    if (it == lues.end()) it = lues.emplace(texte, Lit_etiquette(texte)).first;
     fragment[i] = &it->second;
     if (a.Douteuse) ++fautes.douteuses;
     if (!it->second.Connue) ++fautes.inconnues;

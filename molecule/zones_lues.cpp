@@ -9,8 +9,9 @@
 
 namespace {
 
-// Labels on one line with less than half a character between them are one
-// label that the text stages read as two zones ("H" and "3C" for "H3C"):
+// Labels on one line with less than a character between them are one label
+// that the text stages read as two zones ("H" and "3C" for "H3C", or "H" and
+// "C" with the subscript lost):
 // taken left to right, each joins the label it follows when their heights
 // overlap by half the smaller one.
 std::vector<Atome_lu> Joint_voisines(std::vector<Atome_lu> etiquettes) {
@@ -26,7 +27,7 @@ std::vector<Atome_lu> Joint_voisines(std::vector<Atome_lu> etiquettes) {
       const double hg = g.ymax - g.ymin + 1;
       const double ecart = e.xmin - g.xmax;
       const double recouvre = std::min(e.ymax, g.ymax) - std::max(e.ymin, g.ymin) + 1;
-      if (ecart >= -1 && ecart <= 0.5 * std::max(h, hg) && recouvre >= 0.5 * std::min(h, hg)) {
+      if (ecart >= -1 && ecart <= 0.9 * std::max(h, hg) && recouvre >= 0.5 * std::min(h, hg)) {
         cible = k;
         break;
       }

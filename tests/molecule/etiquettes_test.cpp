@@ -28,6 +28,8 @@ TEST(Etiquettes, Table) {
       {"NH", false, "CN"}, {"CH3", false, "CC"}, {"H3C", true, "CC"}, {"CH2", false, "CC"},
       // An O read as a zero.
       {"0H", false, "CO"}, {"H0", true, "CO"}, {"0", false, "CO"},
+      // A chlorine or a bromine whose second letter was not read.
+      {"C", false, "CCl"}, {"B", true, "CBr"},
       {"Cl", false, "CCl"}, {"Br", true, "CBr"}, {"F", false, "CF"}, {"I", false, "CI"},
       {"S", false, "CS"}, {"SH", true, "CS"}, {"N", false, "CN"}, {"O", false, "CO"},
       {"NH₂", false, "CN"}, {"CH₃", false, "CC"},
