@@ -25,6 +25,24 @@ Cercles_dessines::Cercles_dessines(const Document& doc) {
     traits.push_back({a, b});
   }
   for (const Symbole& s : doc.ListeSymboles) {
+    if (s.Type == 100 && s.Nb >= 9 && s.Nb <= Symbole::NB_SOMMETS) {
+      Cercle c{{0, 0}, 0};
+      for (uint32_t k = 0; k < s.Nb; ++k)
+        c.Centre.x += s.Sommets[k].x / static_cast<double>(s.Nb), c.Centre.y += s.Sommets[k].y / static_cast<double>(s.Nb);
+      double ecart = 0;
+      for (uint32_t k = 0; k < s.Nb; ++k)
+        c.Rayon += Rayon({static_cast<double>(s.Sommets[k].x), static_cast<double>(s.Sommets[k].y)}, c.Centre) / s.Nb;
+      for (uint32_t k = 0; k < s.Nb; ++k)
+        ecart = std::max(ecart, std::fabs(Rayon({static_cast<double>(s.Sommets[k].x), static_cast<double>(s.Sommets[k].y)},
+                                                c.Centre) - c.Rayon));
+      if (!(c.Rayon >= 4) || ecart > 0.15 * c.Rayon) continue;
+      const Anneau r{nullptr, c.Centre, 0.75 * c.Rayon, 1.25 * c.Rayon};
+      grille.Ajoute(static_cast<int>(anneaux.size()), r.Centre.x - r.Exterieur, r.Centre.y - r.Exterieur,
+                    r.Centre.x + r.Exterieur, r.Centre.y + r.Exterieur);
+      anneaux.push_back(r);
+      seuls.push_back(c);
+      continue;
+    }
     if (s.Type != 100 || s.Nb < 5 || s.Nb > 8) continue;
     Anneau r{&s, {0, 0}, 0, 0};
     for (uint32_t k = 0; k < s.Nb; ++k)
@@ -74,4 +92,9 @@ bool Cercles_dessines::Contient(Point_lu a, Point_lu b) const {
 
 bool Cercles_dessines::Dans(const Symbole& polygone) const {
   return std::any_of(anneaux.begin(), anneaux.end(), [&](const Anneau& r) { return r.Polygone == &polygone; });
+}
+
+bool Cercles_dessines::Au_tour(const Cercle& c, Point_lu p) {
+  const double d = Rayon(p, c.Centre);
+  return d >= 1.2 * c.Rayon && d <= 2.2 * c.Rayon;
 }

@@ -22,12 +22,24 @@ class Cercles_dessines {
   // Whether a circle was found inside this polygon.
   bool Dans(const Symbole& polygone) const;
 
+  // A circle the ring stages took for a polygon of many sides (all its
+  // vertices about as far from their centre), in a ring they did not find
+  // (a label at one of its corners, say): its centre and radius.
+  struct Cercle {
+    Point_lu Centre;
+    double Rayon;
+  };
+  const std::vector<Cercle>& Cercles_seuls() const { return seuls; }
+  // Whether p lies where the ring around such a circle has its atoms.
+  static bool Au_tour(const Cercle& c, Point_lu p);
+
  private:
   struct Anneau {
     const Symbole* Polygone;
     Point_lu Centre;
     double Interieur, Exterieur;  // radii of the band, pixels
   };
-  std::vector<Anneau> anneaux;  // those holding a circle
+  std::vector<Anneau> anneaux;  // those holding a circle (lone circles too, with no polygon)
+  std::vector<Cercle> seuls;
   Grille_boites grille{64};     // their bands' boxes
 };

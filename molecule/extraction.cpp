@@ -288,6 +288,24 @@ Graphe_lu Extrait_graphe(const Document& doc) {
       if (it != liaison_entre.end()) g.Liaisons[it->second].Aromatique = true;
     }
 
+  // A lone circle (its ring not found as a polygon): the bonds between atoms
+  // around it are the ring's, aromatic. The circles are few: each is looked
+  // at against the bonds near it only.
+  if (!cercles.Cercles_seuls().empty()) {
+    Grille_boites milieux(std::max(8.0, g.Longueur_liaison));
+    for (size_t k = 0; k < g.Liaisons.size(); ++k) {
+      const Point_lu a = g.Atomes[static_cast<size_t>(g.Liaisons[k].A)].P, b = g.Atomes[static_cast<size_t>(g.Liaisons[k].B)].P;
+      milieux.Ajoute(static_cast<int>(k), {(a.x + b.x) / 2, (a.y + b.y) / 2});
+    }
+    for (const Cercles_dessines::Cercle& c : cercles.Cercles_seuls())
+      for (const int k : milieux.Candidats(c.Centre, 2.2 * c.Rayon)) {
+        Liaison_lue& l = g.Liaisons[static_cast<size_t>(k)];
+        if (Cercles_dessines::Au_tour(c, g.Atomes[static_cast<size_t>(l.A)].P) &&
+            Cercles_dessines::Au_tour(c, g.Atomes[static_cast<size_t>(l.B)].P))
+          l.Aromatique = true;
+      }
+  }
+
   // A ring whose inner double bonds were counted and their strokes released:
   // the sides whose inner parallel is inked in the image become double.
   for (const Sommets_places::Doubles& r : places.Internes) {

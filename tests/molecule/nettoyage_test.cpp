@@ -110,3 +110,29 @@ TEST(ExtraitGraphe, EtiquettesCoupees) {
   EXPECT_EQ(h3c.xmin, 120);
   EXPECT_EQ(h3c.xmax, 176);
 }
+
+TEST(CerclesDessines, CercleSeulPrisPourUnPolygone) {
+  // The ring's sides as strokes but no ring polygon; its circle of radius 55
+  // found as a polygon of 12 sides, with its 12 chords: the chords are no
+  // bonds, the sides around the circle aromatic, a substituent not.
+  Document doc;
+  Symbole cercle;
+  cercle.Type = 100, cercle.Nb = 12;
+  for (int k = 0; k < 12; ++k) {
+    const Point_lu p = Sur_cercle(55, 30 * k);
+    cercle.Sommets[k] = {static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))};
+    Ajoute_trait(doc, p, Sur_cercle(55, 30 * k + 30));
+  }
+  doc.ListeSymboles.push_back(cercle);
+  for (int k = 0; k < 6; ++k) Ajoute_trait(doc, Sur_cercle(90, 60 * k), Sur_cercle(90, 60 * k + 60));
+  Ajoute_trait(doc, Sur_cercle(90, 0), Sur_cercle(180, 0));
+  const Cercles_dessines c(doc);
+  ASSERT_EQ(c.Cercles_seuls().size(), 1u);
+  EXPECT_NEAR(c.Cercles_seuls()[0].Rayon, 55, 1);
+  const Graphe_lu g = Extrait_graphe(doc);
+  EXPECT_EQ(g.Atomes.size(), 7u);
+  ASSERT_EQ(g.Liaisons.size(), 7u);
+  int aromatiques = 0;
+  for (const Liaison_lue& l : g.Liaisons) aromatiques += l.Aromatique;
+  EXPECT_EQ(aromatiques, 6);
+}
