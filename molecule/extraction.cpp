@@ -15,6 +15,7 @@
 #include "molecule/cercles.h"
 #include "molecule/doubles_internes.h"
 #include "molecule/grille_boites.h"
+#include "molecule/lettres_o.h"
 #include "molecule/molecule.h"
 #include "molecule/traits_lus.h"
 #include "molecule/zones_lues.h"
@@ -175,7 +176,8 @@ Graphe_lu Extrait_graphe(const Document& doc) {
   // An end touches a stroke's axis within the stroke's thickness and a pixel.
   const double contact = std::max(3.0, g.Epaisseur + 1);
   const std::vector<Trait_lu> traits = Traits_de_liaison(doc, tol, contact, cercles);
-  const std::vector<Atome_lu> etiquettes = Etiquettes_zones(doc);
+  std::vector<Atome_lu> etiquettes = Etiquettes_zones(doc);
+  for (const Atome_lu& o : Lettres_o(doc, g.Longueur_liaison)) etiquettes.push_back(o);
   Grille_boites grille_etiquettes(std::max(32.0, 2 * tol));
   for (size_t k = 0; k < etiquettes.size(); ++k) {
     const Atome_lu& a = etiquettes[k];
