@@ -133,10 +133,16 @@ RDKit::Bond::BondType Type_de(int ordre) {
 
 // A nitro group or an N-oxide drawn "N+" whose "O-" lost its sign: the lone
 // oxygen single-bonded to a positive nitrogen that also holds a double bond
-// to an oxygen carries the negative charge.
+// to an oxygen carries the negative charge. A nitrogen with both signs lost
+// (four bonds, so written neutral) gets its own back.
 void Equilibre_charges(RDKit::RWMol& mol) {
   for (auto* n : mol.atoms()) {
-    if (n->getAtomicNum() != 7 || n->getFormalCharge() != 1) continue;
+    if (n->getAtomicNum() != 7 || n->getFormalCharge() < 0 || n->getFormalCharge() > 1) continue;
+    if (n->getFormalCharge() == 0) {
+      double valence = 0;
+      for (const auto* b : mol.atomBonds(n)) valence += b->getValenceContrib(n);
+      if (valence != 4) continue;
+    }
     bool double_o = false;
     RDKit::Atom* seul = nullptr;
     for (const auto* b : mol.atomBonds(n)) {
@@ -147,6 +153,7 @@ void Equilibre_charges(RDKit::RWMol& mol) {
       if (o->getFormalCharge() == -1) seul = nullptr, double_o = false;
     }
     if (!double_o || !seul) continue;
+    n->setFormalCharge(1);
     seul->setFormalCharge(-1);
     seul->setNumExplicitHs(0);
     seul->setNoImplicit(true);

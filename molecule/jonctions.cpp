@@ -78,7 +78,7 @@ void Coupe_aux_jonctions(std::vector<Trait_lu>& traits, double contact, double t
       if (!Au_milieu(t, li, tolerance) || !Au_milieu(u, Distance(tj.A, tj.B), tolerance)) continue;
       int suivis = 0;
       for (const Point_lu p : {ti.A, ti.B, tj.A, tj.B}) suivis += suivi(p, i, j);
-      if (suivis == 1 || suivis == 2) coupes[i].push_back(t), coupes[j].push_back(u);
+      if (suivis >= 1 && suivis <= 3) coupes[i].push_back(t), coupes[j].push_back(u);
     }
   }
   // Each stroke cut into its pieces; cuts closer than the tolerance are one.

@@ -1,7 +1,7 @@
 // Strokes that run through an atom. The end of a stroke touching the middle
 // of another stroke cuts that stroke there (a branch on bonds the
 // vectorisation drew as one piece); two strokes crossing in their middles
-// meet at a carbon drawn as a "+" when one or two of their four ends go on
+// meet at a carbon drawn as a "+" when one to three of their four ends go on
 // to the rest of the drawing, and pass each other otherwise.
 #pragma once
 

@@ -217,9 +217,10 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, d
     } else if (s.Type == 500 && s.Nb == 2) {
       // A cross: two bonds passing each other, or a carbon with four bonds
       // drawn as a "+" (the graph cannot tell them apart). It is a carbon
-      // when one or two of its four arm ends go on to another stroke or to a
-      // label (a gem-dimethyl, a tert-butyl): every stroke of the cross then
-      // ends at the crossing point. Else, bonds that cross: their strokes
+      // when one to three of its four arm ends go on to another stroke or to
+      // a label (a gem-dimethyl, a tert-butyl): every stroke of the cross then
+      // ends at the crossing point. Bonds that cross each go on at both ends
+      // (a bridged ring), and a lone cross is two bonds too: their strokes
       // whole, or their two pieces joined back.
       Point_lu x;
       const Point_lu v[4] = {Point_de(s.Sommets[0]), Point_de(s.Sommets[1]), Point_de(s.Sommets[2]),
@@ -245,7 +246,7 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, d
       }
       for (int k = 0; k < 2; ++k) {
         const Point_lu a = v[2 * k], b = v[2 * k + 1];
-        if (suivis == 1 || suivis == 2) {
+        if (suivis >= 1 && suivis <= 3) {
           if (entier[k] < 0) continue;
           Trait_lu& t = traits[static_cast<size_t>(entier[k])];
           const Point_lu debut = Distance(t.A, a) <= Distance(t.B, a) ? t.A : t.B;

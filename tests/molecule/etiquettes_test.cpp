@@ -119,4 +119,9 @@ TEST(Etiquettes, NitroSansSigneMoins) {
   const Molecule_lue m = Construit_molecule(g, "nitro");
   EXPECT_EQ(m.Smiles, Canonique("C[N+](=O)[O-]"));
   EXPECT_TRUE(m.Probleme.empty());
+  // Its plus sign lost as well.
+  g.Atomes[static_cast<size_t>(n)].Etiquette = "N";
+  const Molecule_lue sans = Construit_molecule(g, "nitro");
+  EXPECT_EQ(sans.Smiles, Canonique("C[N+](=O)[O-]"));
+  EXPECT_TRUE(sans.Probleme.empty());
 }

@@ -38,9 +38,13 @@ TEST(Jonctions, BrancheEtCroisements) {
   Coupe_aux_jonctions(t, 3, 10, gauche);
   EXPECT_EQ(Traits(t), (std::multiset<std::string>{"0,50-50,50/1", "50,50-100,50/1", "50,0-50,50/1",
                                                      "50,50-50,100/1"}));
-  // Alone, or with three arms going on: bonds that cross, left whole.
+  // With three arms going on (a tert-butyl between two labels): a carbon too.
+  t = {{{0, 50}, {100, 50}, 1}, {{50, 0}, {50, 100}, 1}};
+  Coupe_aux_jonctions(t, 3, 10, [](Point_lu p, size_t, size_t) { return p.x == 0 || p.y == 0 || p.y == 100; });
+  EXPECT_EQ(t.size(), 4u);
+  // Alone, or with its four arms going on: bonds that cross, left whole.
   for (const auto& suivi : std::vector<std::function<bool(Point_lu, size_t, size_t)>>{
-           aucun, [](Point_lu p, size_t, size_t) { return p.x == 0 || p.y == 0 || p.y == 100; }}) {
+           aucun, [](Point_lu, size_t, size_t) { return true; }}) {
     t = {{{0, 50}, {100, 50}, 1}, {{50, 0}, {50, 100}, 1}};
     Coupe_aux_jonctions(t, 3, 10, suivi);
     EXPECT_EQ(t.size(), 2u);
