@@ -69,6 +69,17 @@ class Index_traits {
     return meilleur;
   }
 
+  // The strokes with an end within r of p (each once, in increasing order).
+  std::vector<int> Proches(Point_lu p, double r) const {
+    std::vector<int> ids;
+    for (const int id : grille.Candidats(p, r)) {
+      const Trait_lu& t = traits[static_cast<size_t>(id / 2)];
+      if (Distance(p, id % 2 ? t.B : t.A) <= r) ids.push_back(id / 2);
+    }
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+  }
+
   // Distance from p to the nearest end of a stroke outside the group.
   double Plus_proche_hors(Point_lu p, const std::vector<int>& groupe, double portee) const {
     double d = INFINI;
@@ -102,6 +113,37 @@ double Ecart_au_dessin(const Trait_lu& t, const std::vector<int>& groupe, const 
     somme += d;
   }
   return somme;
+}
+
+// The kept stroke, outside the group, that runs between the two strokes p
+// and q: an end within the tolerance of the middle of their ends on one
+// side, parallel to them within 10 degrees, its axis nearer the middle line
+// than a third of their gap. -1 when there is none.
+int Trait_du_milieu(const Trait_lu& p, const Trait_lu& q, const std::vector<Trait_lu>& traits,
+                    const std::vector<bool>& garde, const std::vector<int>& groupe, const Index_traits& index,
+                    double tolerance) {
+  const bool direct = Distance(p.A, q.A) + Distance(p.B, q.B) <= Distance(p.A, q.B) + Distance(p.B, q.A);
+  const Point_lu qa = direct ? q.A : q.B, qb = direct ? q.B : q.A;
+  const Point_lu m1{(p.A.x + qa.x) / 2, (p.A.y + qa.y) / 2}, m2{(p.B.x + qb.x) / 2, (p.B.y + qb.y) / 2};
+  const double ecart = Distance(p.A, qa), lm = Distance(m1, m2);
+  if (!(lm > 0) || !(ecart > 0)) return -1;
+  const double ux = (m2.x - m1.x) / lm, uy = (m2.y - m1.y) / lm;
+  for (const Point_lu m : {m1, m2})
+    for (const int i : index.Proches(m, tolerance)) {
+      if (!garde[static_cast<size_t>(i)] || std::find(groupe.begin(), groupe.end(), i) != groupe.end()) continue;
+      const Trait_lu& t = traits[static_cast<size_t>(i)];
+      const double lt = Distance(t.A, t.B);
+      if (!(lt > 0)) continue;
+      const double cosinus = std::fabs(((t.B.x - t.A.x) * ux + (t.B.y - t.A.y) * uy) / lt);
+      if (cosinus < std::cos(10 * M_PI / 180)) continue;
+      bool proche = true;
+      for (const Point_lu e : {m1, m2}) {
+        const double d = std::fabs((e.x - t.A.x) * (t.B.y - t.A.y) - (e.y - t.A.y) * (t.B.x - t.A.x)) / lt;
+        proche = proche && d <= ecart / 3;
+      }
+      if (proche) return i;
+    }
+  return -1;
 }
 
 // Cuts the carrying stroke where its partners end, when it runs on past
@@ -207,6 +249,13 @@ std::vector<Trait_lu> Traits_de_liaison(const Document& doc, double tolerance, d
       for (const int i : groupe) {
         const double e = Ecart_au_dessin(traits[static_cast<size_t>(i)], groupe, index, caracteres, cars, portee);
         if (e < meilleur) meilleur = e, porteur = i;
+      }
+      // Two strokes with a third running between them, fused with the bond
+      // beyond: a triple bond, the middle stroke carrying it.
+      if (groupe.size() == 2 && hors_cercles == 2) {
+        const int milieu = Trait_du_milieu(traits[static_cast<size_t>(groupe[0])], traits[static_cast<size_t>(groupe[1])],
+                                           traits, garde, groupe, index, tolerance);
+        if (milieu >= 0) groupe.push_back(milieu), porteur = milieu, hors_cercles = 3;
       }
       std::vector<const Trait_lu*> partenaires;
       for (const int i : groupe)

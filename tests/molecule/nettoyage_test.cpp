@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "image/document.h"
@@ -135,4 +136,26 @@ TEST(CerclesDessines, CercleSeulPrisPourUnPolygone) {
   int aromatiques = 0;
   for (const Liaison_lue& l : g.Liaisons) aromatiques += l.Aromatique;
   EXPECT_EQ(aromatiques, 6);
+}
+
+TEST(ExtraitGraphe, TripleAuMilieuFusionne) {
+  // A symbol "L2" of the two outer strokes of a triple bond whose middle
+  // stroke runs on into the next bond: a triple bond 100 -> 200, then a
+  // single one 200 -> 300.
+  Document doc;
+  Ajoute_trait(doc, {100, 100}, {300, 100});
+  Ajoute_trait(doc, {100, 90}, {200, 90});
+  Ajoute_trait(doc, {100, 110}, {200, 110});
+  Symbole l2;
+  l2.Type = 300, l2.Nb = 2;
+  std::snprintf(l2.Commentaire, sizeof l2.Commentaire, "L2");
+  l2.Sommets[0] = {100, 90}, l2.Sommets[1] = {200, 90}, l2.Sommets[2] = {100, 110}, l2.Sommets[3] = {200, 110};
+  doc.ListeSymboles.push_back(l2);
+  const Graphe_lu g = Extrait_graphe(doc);
+  ASSERT_EQ(g.Liaisons.size(), 2u);
+  std::vector<std::pair<double, int>> liaisons;
+  for (const Liaison_lue& l : g.Liaisons)
+    liaisons.push_back({std::min(g.Atomes[static_cast<size_t>(l.A)].P.x, g.Atomes[static_cast<size_t>(l.B)].P.x), l.Ordre});
+  std::sort(liaisons.begin(), liaisons.end());
+  EXPECT_EQ(liaisons, (std::vector<std::pair<double, int>>{{100, 3}, {200, 1}}));
 }
