@@ -135,10 +135,12 @@ void Retire_traits_isoles(Graphe_lu& g) {
   auto nu = [&](int a) { return degre[static_cast<size_t>(a)] == 1 && g.Atomes[static_cast<size_t>(a)].Etiquette.empty(); };
   std::vector<bool> garde_atome(g.Atomes.size(), true);
   // A label of hydrogens alone and bonded to nothing is the rest of a label
-  // whose other characters were not read ("H" of a "CH3").
+  // whose other characters were not read ("H" of a "CH3"); a label guessed
+  // from its shape and bonded to nothing is a blot.
   for (size_t a = 0; a < g.Atomes.size(); ++a) {
     const std::string& t = g.Atomes[a].Etiquette;
-    garde_atome[a] = degre[a] > 0 || t.empty() || t[0] != 'H' || t.find_first_not_of("H0123456789") != std::string::npos;
+    garde_atome[a] = degre[a] > 0 || (!g.Atomes[a].Devinee && (t.empty() || t[0] != 'H' ||
+                                                              t.find_first_not_of("H0123456789") != std::string::npos));
   }
   std::vector<Liaison_lue> liaisons;
   for (const Liaison_lue& l : g.Liaisons) {

@@ -16,6 +16,7 @@ struct Atome_lu {
   std::string Etiquette;   // text of the zone of characters; empty: a bare vertex (carbon)
   int32_t xmin = 0, ymin = 0, xmax = 0, ymax = 0;  // the zone's box, when labelled
   bool Douteuse = false;   // a character of the label was read with doubt or not read
+  bool Devinee = false;    // guessed from the shape of ink no character was read in
 };
 
 struct Liaison_lue {

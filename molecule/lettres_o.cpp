@@ -62,6 +62,7 @@ std::vector<Atome_lu> Lettres_o(const Document& doc, double longueur) {
     Atome_lu a;
     a.Etiquette = "O";
     a.Douteuse = true;
+    a.Devinee = true;
     a.xmin = c.xmin, a.ymin = c.ymin, a.xmax = c.xmax, a.ymax = c.ymax;
     a.P = centre;
     lettres.push_back(a);

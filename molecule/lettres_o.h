@@ -10,7 +10,7 @@
 
 struct Document;
 
-// Labels "O" (Douteuse) for the components of CompConnexes between 0.15 and
+// Labels "O" (Douteuse, Devinee) for the components of CompConnexes between 0.15 and
 // 0.6 bond lengths high and wide, about as high as wide, meeting no zone of
 // characters, whose ink in Plan 1 encloses background.
 std::vector<Atome_lu> Lettres_o(const Document& doc, double longueur_liaison);
