@@ -193,7 +193,13 @@ Graphe_lu Extrait_graphe(const Document& doc) {
   std::vector<int> groupe_du_sommet;
   for (const Point_lu& p : places.Points) groupe_du_sommet.push_back(groupes.Place(p, true));
   Grille_boites grille_polygones(tol);
-  for (size_t k = 0; k < places.NbPolygones; ++k) grille_polygones.Ajoute(static_cast<int>(k), places.Points[k]);
+  // A polygon vertex at a label is the label's place: the ring runs through
+  // it, and the ends there are the label's.
+  for (size_t k = 0; k < places.NbPolygones; ++k) {
+    double d;
+    if (Etiquette_proche(places.Points[k], tol, etiquettes, grille_etiquettes, d) < 0)
+      grille_polygones.Ajoute(static_cast<int>(k), places.Points[k]);
+  }
   auto distance_polygone = [&](Point_lu p) {
     double d = INFINI;
     for (const int k : grille_polygones.Candidats(p, tol)) d = std::min(d, Distance(p, places.Points[static_cast<size_t>(k)]));

@@ -159,3 +159,24 @@ TEST(ExtraitGraphe, TripleAuMilieuFusionne) {
   std::sort(liaisons.begin(), liaisons.end());
   EXPECT_EQ(liaisons, (std::vector<std::pair<double, int>>{{100, 3}, {200, 1}}));
 }
+
+TEST(ExtraitGraphe, CycleParUneEtiquette) {
+  // A pentagon found with a vertex at the end of its strokes, a few pixels
+  // short of the "S" drawn there: the ring runs through the S.
+  Document doc;
+  Symbole p;
+  p.Type = 100, p.Nb = 5;
+  for (int k = 0; k < 5; ++k) {
+    const Point_lu a = Sur_cercle(80, 180 + 72 * k), b = Sur_cercle(80, 180 + 72 * (k + 1));
+    p.Sommets[k] = {static_cast<int32_t>(std::lround(a.x)), static_cast<int32_t>(std::lround(a.y))};
+    Ajoute_trait(doc, a, b);
+  }
+  doc.ListeSymboles.push_back(p);
+  Ajoute_caractere(doc, "S", 96, 186, 114, 214, 1);  // 6 pixels left of the vertex at (120, 200)
+  const Graphe_lu g = Extrait_graphe(doc);
+  EXPECT_EQ(g.Atomes.size(), 5u);
+  const auto s = std::find_if(g.Atomes.begin(), g.Atomes.end(), [](const Atome_lu& a) { return a.Etiquette == "S"; });
+  ASSERT_NE(s, g.Atomes.end());
+  const int i = static_cast<int>(s - g.Atomes.begin());
+  EXPECT_EQ(std::count_if(g.Liaisons.begin(), g.Liaisons.end(), [&](const Liaison_lue& l) { return l.A == i || l.B == i; }), 2);
+}
