@@ -264,25 +264,7 @@ bool Scene_de_smiles(const std::string& smiles, uint32_t graine, Style_jeu style
     Etiquette(s, static_cast<int>(i), texte, fonte, hauteur, ancre);
   }
 
-  // Room for the longest label on every side.
-  const double marge = 4.5 * hauteur + 30;
-  double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
-  for (const Atome& a : s.Atomes) {
-    x0 = std::min(x0, a.P.x), y0 = std::min(y0, a.P.y);
-    x1 = std::max(x1, a.P.x), y1 = std::max(y1, a.P.y);
-  }
-  for (Atome& a : s.Atomes) {
-    a.P.x += marge - x0;
-    a.P.y += marge - y0;
-  }
-  s.Largeur = static_cast<int>(std::ceil(x1 - x0 + 2 * marge));
-  s.Hauteur = static_cast<int>(std::ceil(y1 - y0 + 2 * marge));
-  if (e.Degrade) {
-    s.Degrade.Rotation = std::round(10 * t.Entre(-e.Rotation, e.Rotation)) / 10;
-    s.Degrade.Variation = e.Epaisseur0 < 3 ? 0.5 : 1.0;
-    s.Degrade.Bruit = std::round(10000 * t.Entre(e.Bruit0, e.Bruit1)) / 10000;
-    s.Degrade.Graine = t.Graine();
-  }
+  Cadre_et_degrade(s, hauteur, e, t);
   return true;
 }
 

@@ -120,6 +120,13 @@ Scene Formule(Tirage& t, const Echelle& e, const std::string& nom) {
       break;
     }
   }
+  Cadre_et_degrade(s, hauteur, e, t);
+  return s;
+}
+
+}  // namespace
+
+void Cadre_et_degrade(Scene& s, double hauteur, const Echelle& e, Tirage& t) {
   // Room for the longest label on every side.
   const double marge = 4.5 * hauteur + 30;
   double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
@@ -139,10 +146,7 @@ Scene Formule(Tirage& t, const Echelle& e, const std::string& nom) {
     s.Degrade.Bruit = std::round(10000 * t.Entre(e.Bruit0, e.Bruit1)) / 10000;
     s.Degrade.Graine = t.Graine();
   }
-  return s;
 }
-
-}  // namespace
 
 Echelle Echelle_de(Style_jeu style) {
   const std::vector<Police> toutes = {Police::Sans,        Police::Sans2,    Police::Serif,

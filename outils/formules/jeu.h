@@ -43,6 +43,11 @@ class Tirage {
   Alea a;
 };
 
+// Moves the atoms so that the drawing has room for the longest label on every
+// side, sizes the scene to them, and draws its degradations when the style
+// has some.
+void Cadre_et_degrade(Scene& s, double hauteur, const Echelle& e, Tirage& t);
+
 // The style of a name ("propre", "degrade", "reel"); false when unknown.
 bool Lit_style(const std::string& nom, Style_jeu& style);
 
