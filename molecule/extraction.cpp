@@ -171,7 +171,7 @@ double Tolerance_bouts(double longueur, double epaisseur) {
 Graphe_lu Extrait_graphe(const Document& doc) {
   Graphe_lu g;
   const Cercles_dessines cercles(doc);
-  g.Longueur_liaison = Longueur_mediane(doc, cercles);
+  g.Longueur_liaison = Longueur_typique(doc, cercles);
   if (g.Longueur_liaison <= 0) return g;
   g.Epaisseur = Epaisseur_mediane(doc);
   const double tol = Tolerance_bouts(g.Longueur_liaison, g.Epaisseur);

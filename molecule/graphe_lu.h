@@ -29,7 +29,7 @@ struct Liaison_lue {
 struct Graphe_lu {
   std::vector<Atome_lu> Atomes;
   std::vector<Liaison_lue> Liaisons;
-  double Longueur_liaison = 0;  // median length of the bond strokes, pixels
+  double Longueur_liaison = 0;  // typical bond length (upper quartile of the strokes), pixels
   double Epaisseur = 0;         // median thickness of the bond strokes, pixels
   int Bouts_ambigus = 0;        // stroke ends left alone though close to another atom or a label
 };

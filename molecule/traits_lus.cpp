@@ -186,13 +186,16 @@ bool Croisement(Point_lu a, Point_lu b, Point_lu c, Point_lu d, Point_lu& x) {
 
 }  // namespace
 
-double Longueur_mediane(const Document& doc, const Cercles_dessines& cercles) {
+double Longueur_typique(const Document& doc, const Cercles_dessines& cercles) {
   std::vector<double> lg;
   for (const Quadrilatere& q : doc.Quadrilateres) {
     const Point_lu a = Point_de(Extremite1(q)), b = Point_de(Extremite2(q));
     if (!Est_separateur(q) && !cercles.Contient(a, b)) lg.push_back(Distance(a, b));
   }
-  return Mediane(lg);
+  if (lg.empty()) return 0;
+  const size_t q = lg.size() * 3 / 4;
+  std::nth_element(lg.begin(), lg.begin() + static_cast<std::ptrdiff_t>(q), lg.end());
+  return lg[q];
 }
 
 double Epaisseur_mediane(const Document& doc) {

@@ -16,9 +16,11 @@ struct Trait_lu {
   int Ordre = 1;  // 1, 2 or 3
 };
 
-// Median length of the strokes' axes, pixels; 0 without a stroke.
+// Typical length of a bond: the upper quartile of the lengths of the strokes'
+// axes, pixels (bonds to labels stop short of them, pieces of letters are
+// short); 0 without a stroke.
 // The pieces of the circles drawn in rings are left out.
-double Longueur_mediane(const Document& doc, const Cercles_dessines& cercles);
+double Longueur_typique(const Document& doc, const Cercles_dessines& cercles);
 
 // Median thickness of the strokes, pixels, measured on Plan 1 across the
 // axis at a third, half and two thirds of each stroke (the records no longer
