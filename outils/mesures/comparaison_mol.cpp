@@ -115,13 +115,14 @@ std::string Contenu(const std::filesystem::path& chemin) {
 
 double Pourcent(int n, int total) { return total > 0 ? 100.0 * n / total : 0.0; }
 
-}  // namespace
-
-Empreinte Empreinte_smiles(const std::string& smiles) {
+// The fingerprint of a molecule the library has just read (none when it
+// could not): generic groups as one joker, hydrogens removed when it
+// sanitises.
+template <class Lecture>
+Empreinte Empreinte_lue(Lecture&& lis) {
   Silence_rdkit();
-  if (smiles.empty() || smiles.size() > MAX_SMILES || !Imprimable(smiles)) return {};
   try {
-    std::unique_ptr<RDKit::RWMol> m(RDKit::SmilesToMol(smiles, 0, false));
+    std::unique_ptr<RDKit::RWMol> m(lis());
     if (!m) return {};
     Generiques_en_joker(*m);
     const bool assainie = Assainit(*m);
@@ -132,18 +133,15 @@ Empreinte Empreinte_smiles(const std::string& smiles) {
   }
 }
 
+}  // namespace
+
+Empreinte Empreinte_smiles(const std::string& smiles) {
+  if (smiles.empty() || smiles.size() > MAX_SMILES || !Imprimable(smiles)) return {};
+  return Empreinte_lue([&] { return RDKit::SmilesToMol(smiles, 0, false); });
+}
+
 Empreinte Empreinte_molfile(const std::string& texte) {
-  Silence_rdkit();
-  try {
-    std::unique_ptr<RDKit::RWMol> m(RDKit::MolBlockToMol(texte, false, false));
-    if (!m) return {};
-    Generiques_en_joker(*m);
-    const bool assainie = Assainit(*m);
-    if (assainie) RDKit::MolOps::removeHs(*m);
-    return Empreinte_de(*m, assainie);
-  } catch (...) {
-    return {};
-  }
+  return Empreinte_lue([&] { return RDKit::MolBlockToMol(texte, false, false); });
 }
 
 Resultat_lu Lit_resultat(std::istream& flux) {
